@@ -1,0 +1,33 @@
+// The entry point: finds the content, builds the game from its data files, plays, cleans up.
+#include <SDL.h>
+
+#include <memory>
+
+#include "app/ContentFolder.h"
+#include "app/Game.h"
+#include "data/VexmoorDataLoader.h"
+#include "game/HitPointDisplay.h"
+#include "gui/GameGUI.h"
+#include "platform/GameInput.h"
+
+int main(int, char**) {
+  if (!ContentFolder::enter("data/VexmoorGameInit.txt", VEXMOOR_ASSETS_DIR)) return 1;
+  if (!VexmoorDataLoader::checkGameConfiguration(L"data/VexmoorGameInit.txt")) return 1;
+
+  // The loader lives until the process ends; the handlers outlive the game that refers to them.
+  VexmoorDataLoader dataLoader;
+  auto game = std::make_unique<Game>();
+  dataLoader.setWindowArguments(WindowArguments{});
+  game->setDataLoader(&dataLoader);
+  dataLoader.loadGame(*game, L"data/VexmoorGameInit.txt");
+  dataLoader.loadLevelList(*game, L"data/levels/VexmoorGameLEVELSInit.txt");
+  dataLoader.loadGUI(*game, L"data/GUI/VexmoorGameGUIInit.txt");
+  game->initAudio(L"music/Music.xwb", L"music/Music.xsb", L"music/SoundEffects.xwb", L"music/SoundEffects.xsb");
+  game->setInitCallback(HitPointDisplay::init);
+  game->setFrameCallback(HitPointDisplay::update);
+  game->runGameLoop();
+  game->releaseServices();
+  game.reset();
+  SDL_Quit();
+  return 0;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "data/GameDataLoader.h"
+#include "platform/WindowArguments.h"
+
+class GameGraphics;
+class GameGUI;
+
+// Builds Vexmoor from its data files: the window and services, the level list, the GUI screens
+// and each level's contents.
+class VexmoorDataLoader : public GameDataLoader {
+ public:
+  void setWindowArguments(const WindowArguments& arguments) { windowArguments = arguments; }
+
+  void loadGame(Game& game, std::wstring initFileName) override;
+  void loadGUI(Game& game, std::wstring initFileName) override;
+  void loadWorld(Game& game, std::wstring levelInitFileName) override;
+
+  void loadLevelList(Game& game, std::wstring levelListFileName);
+  void loadColors(GameGraphics& graphics, PropertyMap& properties);
+  void loadViewport(GameGUI& gui, PropertyMap& properties);
+
+  // Whether the game configuration exists and has a usable screen size; one line on stderr
+  // naming the file when not.
+  static bool checkGameConfiguration(const std::wstring& initFileName);
+
+ private:
+  WindowArguments windowArguments;
+};

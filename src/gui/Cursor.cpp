@@ -1,0 +1,15 @@
+#include "gui/Cursor.h"
+
+#include <utility>
+
+void Cursor::initCursor(std::vector<uint32_t> ids, uint32_t activeId, int32_t startX, int32_t startY,
+                        int32_t depth, int32_t opacity, int32_t drawnWidth, int32_t drawnHeight) {
+  imageIds = std::move(ids);
+  activeImageId = activeId;
+  x = startX;
+  y = startY;
+  z = depth;
+  alpha = opacity;
+  width = drawnWidth;
+  height = drawnHeight;
+}

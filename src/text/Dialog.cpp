@@ -1,0 +1,3 @@
+#include "text/Dialog.h"
+
+void Dialog::loadDialog(Game&, const std::wstring&) {}
