@@ -179,9 +179,9 @@ void addButtons(ScreenGUI& screen, GuiFile& file, TextureManager& textures, std:
 
 // The game-over and end screens: the game-over image where the pause image is, and a Quit button
 // of their own equal to the pause screen's.
-std::unique_ptr<ScreenGUI> newGameOverScreen(TextureManager& textures, const Placement& placement, const Button& quit) {
+std::unique_ptr<ScreenGUI> newGameOverScreen(uint32_t gameOverImageId, const Placement& placement, const Button& quit) {
   auto screen = std::make_unique<ScreenGUI>();
-  screen->addOverlayImage(newImage(textures.loadTexture(L"textures/gui/overlays/vexmoor_game_over_overlay.png"), placement));
+  screen->addOverlayImage(newImage(gameOverImageId, placement));
   screen->addButton(std::make_unique<Button>(quit));
   return screen;
 }
@@ -246,9 +246,11 @@ void VexmoorDataLoader::loadPauseScreens(Game& game, TextureManager& textures, s
   addButtons(*pause, file, textures, {{L"RESUME_", L"Resume"}, {L"QUIT_", L"Quit"}});
   const Placement placement = readPlacement(file, L"PAUSE_MENU_");
   const Button& quit = *pause->getButtons().back();
+  // Loaded once: a second load would give the same id, and a second line if the image is missing.
+  const uint32_t gameOverId = textures.loadTexture(L"textures/gui/overlays/vexmoor_game_over_overlay.png");
   GameGUI& gui = *game.getGUI();
-  gui.addScreenGUI(GS_GAME_OVER, newGameOverScreen(textures, placement, quit));
-  gui.addScreenGUI(GS_GAME_END, newGameOverScreen(textures, placement, quit));
+  gui.addScreenGUI(GS_GAME_OVER, newGameOverScreen(gameOverId, placement, quit));
+  gui.addScreenGUI(GS_GAME_END, newGameOverScreen(gameOverId, placement, quit));
   gui.addScreenGUI(GS_PAUSED, std::move(pause));
 }
 
