@@ -8,6 +8,7 @@
 #include "data/VexmoorDataLoader.h"
 #include "game/HitPointDisplay.h"
 #include "gui/GameGUI.h"
+#include "gui/VexmoorButtonEventHandler.h"
 #include "platform/GameInput.h"
 
 int main(int, char**) {
@@ -16,12 +17,14 @@ int main(int, char**) {
 
   // The loader lives until the process ends; the handlers outlive the game that refers to them.
   VexmoorDataLoader dataLoader;
+  VexmoorButtonEventHandler buttonHandler;
   auto game = std::make_unique<Game>();
   dataLoader.setWindowArguments(WindowArguments{});
   game->setDataLoader(&dataLoader);
   dataLoader.loadGame(*game, L"data/VexmoorGameInit.txt");
   dataLoader.loadLevelList(*game, L"data/levels/VexmoorGameLEVELSInit.txt");
   dataLoader.loadGUI(*game, L"data/GUI/VexmoorGameGUIInit.txt");
+  game->getGUI()->registerButtonEventHandler(&buttonHandler);
   game->initAudio(L"music/Music.xwb", L"music/Music.xsb", L"music/SoundEffects.xwb", L"music/SoundEffects.xsb");
   game->setInitCallback(HitPointDisplay::init);
   game->setFrameCallback(HitPointDisplay::update);

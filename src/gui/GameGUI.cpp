@@ -4,14 +4,34 @@
 #include "app/GameStateManager.h"
 #include "graphics/GameGraphics.h"
 
-void GameGUI::updateMouseOver(int32_t, int32_t, GameState) {}
+void GameGUI::addScreenGUI(GameState state, std::unique_ptr<ScreenGUI> screen) {
+  screens[state] = std::move(screen);
+}
 
-void GameGUI::checkCurrentScreenForAction(Game&) {}
+ScreenGUI* GameGUI::getScreen(GameState state) const {
+  const auto found = screens.find(state);
+  return found == screens.end() ? nullptr : found->second.get();
+}
+
+void GameGUI::registerButtonEventHandler(ButtonEventHandler* handler) {
+  for (const auto& [state, screen] : screens) screen->registerButtonEventHandler(handler);
+}
+
+void GameGUI::updateMouseOver(int32_t mouseX, int32_t mouseY, GameState state) {
+  if (ScreenGUI* screen = getScreen(state)) screen->updateMouseOver(mouseX, mouseY);
+}
+
+bool GameGUI::checkCurrentScreenForAction(Game& game) {
+  ScreenGUI* screen = getScreen(game.getStateManager()->getCurrentState());
+  return screen && screen->fireButtonCommand(game);
+}
 
 void GameGUI::addRenderItemsToRenderList(Game& game) {
   RenderList* list = game.getGraphics()->getGUIRenderList();
-  if (cursor && list) {
-    list->addRenderItem(cursor->getActiveImageId(), cursor->getX(), cursor->getY(), cursor->getZ(),
-                        cursor->getAlpha(), cursor->getWidth(), cursor->getHeight());
+  if (!list) return;
+  const GameStateManager& stateManager = *game.getStateManager();
+  if (stateManager.isAppActive()) {
+    if (const ScreenGUI* screen = getScreen(stateManager.getCurrentState())) screen->addRenderItemsToRenderList(*list);
   }
+  if (cursor) cursor->addRenderItemToRenderList(*list);
 }
