@@ -12,15 +12,15 @@
 #include "platform/SdlOS.h"
 #include "platform/SdlTimer.h"
 
-RenderTestGame::RenderTestGame()
+RenderTestGame::RenderTestGame(int32_t width, int32_t height)
     : tempFolder(std::filesystem::temp_directory_path() /
                  ("vexmoor-render-" + std::to_string(getpid()) + "-" + std::to_string(SDL_GetTicks64()) + "-" +
                   std::to_string(reinterpret_cast<uintptr_t>(this)))),
       theGame(std::make_unique<Game>()) {
   std::filesystem::create_directories(tempFolder);
-  auto os = std::make_unique<SdlOS>(WindowArguments{true}, false, L"render test", WIDTH, HEIGHT, *theGame);
+  auto os = std::make_unique<SdlOS>(WindowArguments{true}, false, L"render test", width, height, *theGame);
   auto graphics = std::make_unique<SdlGraphics>(*theGame);
-  graphics->initGraphicsLists(WIDTH, HEIGHT);
+  graphics->initGraphicsLists(width, height);
   graphics->initGraphics(os->getWindowHandle(), false);
   graphics->initTextFont(20);
   sdlGraphics = graphics.get();

@@ -20,13 +20,14 @@ class FixedInputSource : public InputStateSource {
 };
 
 // A Game with a real hidden window and renderer (software under the test environment), the
-// platform services installed, and a temporary folder for images the test writes.
+// platform services installed, and a temporary folder for images the test writes. The benchmarks
+// use it too.
 class RenderTestGame {
  public:
   static constexpr int32_t WIDTH = 200;
   static constexpr int32_t HEIGHT = 150;
 
-  RenderTestGame();
+  explicit RenderTestGame(int32_t width = WIDTH, int32_t height = HEIGHT);
   ~RenderTestGame();
 
   Game& game() { return *theGame; }
