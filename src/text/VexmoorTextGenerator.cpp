@@ -21,6 +21,8 @@ void VexmoorTextGenerator::updateText(Game& game) {
   botsText.clear();
   ammoText.clear();
   if (game.getStateManager()->getCurrentState() != GS_GAME_IN_PROGRESS) return;
+  // The "Bots: " line (the bot factory's idle helper count) joins here once the factory exists;
+  // its entry is already on screen, empty.
   const SpriteProperties& player = game.getStateManager()->getSpriteManager()->getPlayer().getProperties();
   ammoText = L"Ammo: " + std::to_wstring(player.ammoInClip) + L"/" + std::to_wstring(player.ammoReserve);
 }
