@@ -70,7 +70,7 @@ void Game::processGameLogic() {
 
 void Game::startGame(const std::wstring& levelName) {
   stateManager->loadLevelByName(*this, levelName);
-  if (audio) audio->stopCue("Main_Menu_Music");
+  if (audio) audio->stopMusicCue(audio->getMainMenuMusicCue());
 }
 
 void Game::quitGame() {

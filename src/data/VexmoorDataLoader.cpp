@@ -65,7 +65,7 @@ void VexmoorDataLoader::loadGame(Game& game, std::wstring initFileName) {
   game.getText()->initDebugFile("DebugOutput.txt");
   game.getText()->setTextGenerator(std::move(generator));
   loadViewport(*game.getGUI(), properties);
-  game.getText()->getDialog().loadDialog(game, L"data/levels/ZombieChat.txt");
+  game.getText()->getDialog().loadChatLines(game, L"data/levels/ZombieChat.txt");
 }
 
 void VexmoorDataLoader::loadColors(GameGraphics& graphics, PropertyMap& properties) {
