@@ -441,10 +441,12 @@ def check(level, reachable):
 # ---------------------------------------------------------------- level files
 
 def write_text(relative_path, lines):
+    """No line break after the last line: in a property file it would add an entry with an empty
+    key, which in a tile texture file would take texture id 0."""
     path = os.path.join(ASSETS, relative_path)
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w", newline="\n") as out:
-        out.write("\n".join(lines) + "\n")
+        out.write("\n".join(lines))
 
 
 def write_level(level, script_number):
