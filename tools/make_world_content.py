@@ -47,10 +47,14 @@ def save_png(image, relative_path):
     palette_image.save(path, optimize=True)
 
 
-def speckled(rng, base, colours, count):
-    image = Image.new("RGB", (TILE, TILE), base)
+def scatter(rng, image, colours, count):
     for _ in range(count):
         image.putpixel((rng.randrange(TILE), rng.randrange(TILE)), rng.choice(colours))
+
+
+def speckled(rng, base, colours, count):
+    image = Image.new("RGB", (TILE, TILE), base)
+    scatter(rng, image, colours, count)
     return image
 
 
@@ -113,8 +117,7 @@ def water_tile(rng):
     for _ in range(7):
         x, y = rng.randrange(-4, TILE), rng.randrange(TILE)
         draw.line([(x, y), (x + rng.randrange(4, 9), y)], fill=rng.choice([(34, 66, 88), (30, 58, 78)]))
-    for _ in range(3):
-        image.putpixel((rng.randrange(TILE), rng.randrange(TILE)), (80, 120, 140))
+    scatter(rng, image, [(80, 120, 140)], 3)
     return image
 
 
@@ -128,8 +131,7 @@ def ruin_block_tile(rng):
             draw.line([(left + 1, top + 1), (right - 2, top + 1)], fill=(150, 134, 104))
     x = rng.randrange(4, 28)
     draw.line([(x, 2), (x + 3, 9), (x + 1, 14)], fill=(60, 52, 40))
-    for _ in range(18):
-        image.putpixel((rng.randrange(TILE), rng.randrange(TILE)), (64, 84, 46))
+    scatter(rng, image, [(64, 84, 46)], 18)
     return image
 
 
@@ -139,8 +141,7 @@ def ruin_floor_tile(rng):
     for left in (0, 16):
         for top in (0, 16):
             draw.rectangle([left + 1, top + 1, left + 14, top + 14], fill=rng.choice([(74, 70, 62), (66, 62, 56), (70, 68, 60)]))
-    for _ in range(25):
-        image.putpixel((rng.randrange(TILE), rng.randrange(TILE)), rng.choice([(52, 70, 40), (56, 52, 46)]))
+    scatter(rng, image, [(52, 70, 40), (56, 52, 46)], 25)
     return image
 
 
