@@ -16,7 +16,8 @@ void TextFileReader::openFile(const std::wstring& name) {
   std::string bytes;
   if (stream.is_open()) bytes.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
   if (!stream.is_open() || stream.bad()) {
-    std::cerr << path << ": cannot be read; using empty values\n";
+    // An empty name comes from a key its file lacks; that file has had its say already.
+    if (!path.empty()) std::cerr << path << ": cannot be read; using empty values\n";
     lines.clear();
     nextLine = 0;
     moreLines = false;

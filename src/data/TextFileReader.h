@@ -7,7 +7,7 @@
 // Reads a text file whole and hands out its lines. Each byte becomes one wide character; a line
 // ends at LF with a CR before it dropped; a final line break yields one more, empty line; an empty
 // file yields exactly one empty line. A missing or unreadable file yields no lines and one line on
-// stderr naming it.
+// stderr naming it; an empty name yields no lines quietly.
 class TextFileReader {
  public:
   void openFile(const std::wstring& fileName);

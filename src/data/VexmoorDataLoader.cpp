@@ -50,6 +50,8 @@ void VexmoorDataLoader::loadGame(Game& game, std::wstring initFileName) {
   auto os = std::make_unique<SdlOS>(windowArguments, fullscreen, title, width, height, game);
   const int32_t fontSize = integer(properties, L"TEXT_FONT_SIZE");
 
+  // Opened before the renderer starts, so its start-up messages are kept too.
+  game.getText()->initDebugFile("DebugOutput.txt");
   auto graphics = std::make_unique<SdlGraphics>(game);
   graphics->initGraphicsLists(width, height);
   graphics->initGraphics(os->getWindowHandle(), fullscreen);
@@ -62,7 +64,6 @@ void VexmoorDataLoader::loadGame(Game& game, std::wstring initFileName) {
 
   auto generator = std::make_unique<VexmoorTextGenerator>();
   generator->initText(game);
-  game.getText()->initDebugFile("DebugOutput.txt");
   game.getText()->setTextGenerator(std::move(generator));
   loadViewport(*game.getGUI(), properties);
   game.getText()->getDialog().loadChatLines(game, L"data/levels/ZombieChat.txt");
