@@ -15,12 +15,7 @@ namespace {
 using worldtest::WorldTestBot;
 using worldtest::WorldTestGame;
 
-std::vector<RenderItem> itemsOf(RenderList& list) {
-  std::vector<RenderItem> items;
-  list.resetIterator();
-  while (list.hasNext()) items.push_back(list.next());
-  return items;
-}
+using worldtest::itemsOf;
 
 std::wstring mouseText(WorldTestGame& test) {
   return test.game.getText()->getTextGenerator()->getNamedText(SpriteManager::MOUSE_TEXT_NAME);

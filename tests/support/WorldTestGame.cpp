@@ -1,6 +1,7 @@
 #include "WorldTestGame.h"
 
 #include "app/GameStateManager.h"
+#include "graphics/RenderList.h"
 #include "graphics/SdlGraphics.h"
 #include "gui/GameGUI.h"
 #include "platform/SdlInput.h"
@@ -18,6 +19,12 @@ namespace {
 constexpr int32_t TILE_SIZE = 32;
 constexpr int32_t FOG_CELL_SIZE = 128;
 }  // namespace
+
+std::vector<RenderItem> itemsOf(RenderList& list) {
+  std::vector<RenderItem> items;
+  for (list.resetIterator(); list.hasNext();) items.push_back(list.next());
+  return items;
+}
 
 WorldTestGame::WorldTestGame() {
   auto os = std::make_unique<SdlOS>(WindowArguments{true}, false, L"world test", SCREEN_WIDTH, SCREEN_HEIGHT, game);

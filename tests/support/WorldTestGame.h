@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Game.h"
+#include "graphics/RenderItem.h"
 #include "game/Bot.h"
 #include "platform/InputStateSource.h"
 #include "sprites/AnimatedSpriteType.h"
@@ -34,6 +35,9 @@ class WorldFakeInput : public InputStateSource {
   MousePoint mouse;
   bool leftButtonDown = false;
 };
+
+// The items of a render list, in drawing order.
+std::vector<RenderItem> itemsOf(RenderList& list);
 
 // A bot whose behaviour the test supplies; by default it only counts its turns.
 class WorldTestBot : public Bot {

@@ -40,8 +40,7 @@ TEST(LevelFrames, DrawCulledUpdateTheFogAndMoveAndCollideBodies) {
   // Tiles of columns 1..21 and rows 0..15, then the visible bot and the player, then the fog.
   RenderList& list = test.worldList();
   const int32_t tiles = 21 * 16;
-  std::vector<RenderItem> items;
-  for (list.resetIterator(); list.hasNext();) items.push_back(list.next());
+  const std::vector<RenderItem> items = worldtest::itemsOf(list);
   ASSERT_GE(items.size(), static_cast<size_t>(tiles + 2));
   EXPECT_EQ(items[0].textureId, 1u);
   EXPECT_EQ(items[0].x, -8);

@@ -30,12 +30,7 @@ TiledLayer makeGrid(int32_t columns, int32_t rows, int32_t tilesGiven) {
   return layer;
 }
 
-std::vector<RenderItem> itemsOf(RenderList& list) {
-  std::vector<RenderItem> items;
-  list.resetIterator();
-  while (list.hasNext()) items.push_back(list.next());
-  return items;
-}
+using worldtest::itemsOf;
 
 TEST(TiledLayer, AddsOnlyTheViewportsColumnAndRowRange) {
   struct Case {
