@@ -13,6 +13,15 @@
 #include "text/GameText.h"
 
 namespace {
+// Made once: the mouse text is set every frame.
+const std::wstring MOUSE_OVER_PLAYER = L"Mouse Over Player";
+const std::wstring CLICKED_PLAYER = L"Clicked Player";
+const std::wstring MOUSE_OVER_BOT = L"Mouse Over Bot";
+const std::wstring NO_SELECTION = L"No Selection";
+const std::wstring NO_MOUSE_OVER = L"No Mouse Over";
+const std::wstring CLICKED_PLAYER_LINE = L"clicked player";
+const std::wstring CLICKED_BOT_LINE = L"clicked bot";
+
 // Halves round up: -2.5 gives -2.
 int32_t nearest(float value) { return static_cast<int32_t>(std::floor(value + 0.5f)); }
 }  // namespace
@@ -78,7 +87,7 @@ void SpriteManager::calcMouse(Game& game) {
   TextGenerator* text = game.getText()->getTextGenerator();
   if (!text) return;
   text->addNamedText(game, MOUSE_TEXT_NAME, game.getGraphics()->getScreenWidth() - 300, 0, 300, 50);
-  const auto show = [&](const wchar_t* content) { text->setNamedTextContent(game, MOUSE_TEXT_NAME, content); };
+  const auto show = [&](const std::wstring& content) { text->setNamedTextContent(game, MOUSE_TEXT_NAME, content); };
   mouseOverSprite = nullptr;
   const Viewport& viewport = game.getGUI()->getViewport();
   const MousePoint mouse = game.getInput()->getMousePoint();
@@ -87,24 +96,24 @@ void SpriteManager::calcMouse(Game& game) {
   const bool clicked = game.getInput()->wasMouseClicked();
   if (isUnderMouse(player, mouseX, mouseY)) {
     mouseOverSprite = &player;
-    show(L"Mouse Over Player");
+    show(MOUSE_OVER_PLAYER);
     if (clicked) {
       selectedSprite = &player;
-      show(L"Clicked Player");
-      text->advanceTextLines(game, L"clicked player", 0.0f);
+      show(CLICKED_PLAYER);
+      text->advanceTextLines(game, CLICKED_PLAYER_LINE, 0.0f);
     }
   } else {
     // Every bot under the cursor is visited: the last one in the list wins.
     for (const Bot* bot : bots) {
       if (!isUnderMouse(*bot, mouseX, mouseY)) continue;
       mouseOverSprite = bot;
-      show(L"Mouse Over Bot");
+      show(MOUSE_OVER_BOT);
       if (clicked) {
         selectedSprite = bot;
-        text->advanceTextLines(game, L"clicked bot", 0.0f);
+        text->advanceTextLines(game, CLICKED_BOT_LINE, 0.0f);
       }
     }
   }
-  if (!selectedSprite) show(L"No Selection");
-  if (!mouseOverSprite) show(L"No Mouse Over");
+  if (!selectedSprite) show(NO_SELECTION);
+  if (!mouseOverSprite) show(NO_MOUSE_OVER);
 }

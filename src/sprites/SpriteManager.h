@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <list>
+#include <string>
 #include <vector>
 
 #include "sprites/AnimatedSprite.h"
@@ -18,7 +19,7 @@ class Viewport;
 // the mouse selection. Bots and types are not owned.
 class SpriteManager {
  public:
-  static constexpr const wchar_t* MOUSE_TEXT_NAME = L"SpriteManagerCalcMouse";
+  static inline const std::wstring MOUSE_TEXT_NAME = L"SpriteManagerCalcMouse";
 
   AnimatedSprite& getPlayer() { return player; }
   const std::list<Bot*>& getBots() const { return bots; }

@@ -18,7 +18,7 @@ using worldtest::WorldTestGame;
 using worldtest::itemsOf;
 
 std::wstring mouseText(WorldTestGame& test) {
-  return test.game.getText()->getTextGenerator()->getNamedText(SpriteManager::MOUSE_TEXT_NAME);
+  return test.game.getText()->getTextGenerator()->getNamedText(L"SpriteManagerCalcMouse");
 }
 
 TEST(SpriteManager, ListsBotsInInsertionOrderAndRemovesOnlyListedOnes) {

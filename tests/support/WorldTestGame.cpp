@@ -116,6 +116,14 @@ WorldTestBot& WorldTestGame::addBot(float x, float y) {
   return bot;
 }
 
+AnimatedSprite& WorldTestGame::addPlainSprite(float x, float y) {
+  AnimatedSprite& sprite = plainSprites.emplace_back();
+  sprite.getProperties().setPosition(x, y);
+  sprite.getProperties().collisionWidth = TILE_SIZE;
+  sprite.getProperties().collisionHeight = TILE_SIZE;
+  return sprite;
+}
+
 void WorldTestGame::pollMouse(int32_t x, int32_t y, bool leftButtonDown) {
   input->mouse = MousePoint{x, y};
   input->leftButtonDown = leftButtonDown;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -78,6 +79,8 @@ class WorldTestGame {
   AnimatedSprite& setUpPlayer(float x, float y);
   // A 32 x 32 bot of image 600 at (x, y), listed in the sprite manager, without a body.
   WorldTestBot& addBot(float x, float y);
+  // A 32 x 32 sprite at (x, y) in no list and without a body.
+  AnimatedSprite& addPlainSprite(float x, float y);
   // Moves the mouse, sets the left button and lets the input service poll once.
   void pollMouse(int32_t x, int32_t y, bool leftButtonDown = false);
   // One frame of logic as the main loop runs it, with the level in progress.
@@ -87,7 +90,9 @@ class WorldTestGame {
   WorldFakeInput* input = nullptr;  // owned by the game's input service
   AnimatedSpriteType playerType;
   AnimatedSpriteType botType;
-  std::vector<std::unique_ptr<WorldTestBot>> bots;  // the test's "factory"
+  // The test's "factory": sprites live as long as the game, as the bot factory's do.
+  std::vector<std::unique_ptr<WorldTestBot>> bots;
+  std::deque<AnimatedSprite> plainSprites;
   uint32_t clockMillis = 0;
 };
 

@@ -2,7 +2,6 @@
 
 #include <box2d/box2d.h>
 
-#include <deque>
 #include <map>
 #include <numbers>
 #include <vector>
@@ -49,15 +48,6 @@ class RecordingRules : public ContactRules {
 
 int32_t bodyCount(Physics& physics) { return physics.getWorld().GetBodyCount(); }
 
-// A 32 x 32 sprite at (x, y) for plain-sprite physics tests.
-AnimatedSprite& addSprite(std::deque<AnimatedSprite>& sprites, float x, float y) {
-  AnimatedSprite& sprite = sprites.emplace_back();
-  sprite.getProperties().setPosition(x, y);
-  sprite.getProperties().collisionWidth = 32.0f;
-  sprite.getProperties().collisionHeight = 32.0f;
-  return sprite;
-}
-
 TEST(Physics, TwoAdjacentWallTilesLeaveAGapTooNarrowForASpriteBox) {
   WorldTestGame test;
   // Column 5, rows 3 and 4: boxes y 81..111 and 113..143 at x 145..175, 2 pixels apart.
@@ -81,15 +71,14 @@ TEST(Physics, AProjectileMadeOverlappingThePlayerDoesNotCollideWithIt) {
   test.physics().setContactRules(std::move(rules));
   test.setUpPlayer(100.0f, 100.0f);
   test.physics().createTileBodies(test.game);
-  std::deque<AnimatedSprite> sprites;
-  test.physics().createProjectileBody(test.game, addSprite(sprites, 110.0f, 100.0f));
-  test.physics().createProjectileBody(test.game, addSprite(sprites, 105.0f, 104.0f));
+  test.physics().createProjectileBody(test.game, test.addPlainSprite(110.0f, 100.0f));
+  test.physics().createProjectileBody(test.game, test.addPlainSprite(105.0f, 104.0f));
   test.physics().updatePhysics(test.game);
   EXPECT_EQ(test.physics().getContactListener().getContactPointCount(), 0);
   EXPECT_EQ(recorded.collectCalls, 0);
   EXPECT_FLOAT_EQ(test.sprites().getPlayer().getProperties().x, 100.0f);
   // A bot in the same place does touch the player.
-  test.physics().createBotBody(test.game, addSprite(sprites, 100.0f, 110.0f));
+  test.physics().createBotBody(test.game, test.addPlainSprite(100.0f, 110.0f));
   test.physics().updatePhysics(test.game);
   EXPECT_GT(test.physics().getContactListener().getContactPointCount(), 0);
   EXPECT_EQ(recorded.applied[&test.sprites().getPlayer()], 1);
@@ -101,10 +90,9 @@ TEST(Physics, RecordsAtMost2048PointsAndHandsOverEachAffectedSpriteOnce) {
   RecordingRules& recorded = *rules;
   recorded.timesEach = 0;  // collect nothing: every recorded point is examined
   test.physics().setContactRules(std::move(rules));
-  std::deque<AnimatedSprite> sprites;
   // 64 boxes heaped on one spot: about 2000 touching pairs of up to 2 points each.
   for (int i = 0; i < 64; ++i) {
-    test.physics().createBotBody(test.game, addSprite(sprites, 200.0f + (i % 8), 200.0f + (i / 8)));
+    test.physics().createBotBody(test.game, test.addPlainSprite(200.0f + (i % 8), 200.0f + (i / 8)));
   }
   test.physics().updatePhysics(test.game);
   EXPECT_EQ(test.physics().getContactListener().getContactPointCount(), ContactListener::MAX_CONTACT_POINTS);
@@ -127,8 +115,7 @@ TEST(Physics, CollectionStopsAtOneHundredEntries) {
   RecordingRules& recorded = *rules;
   recorded.timesEach = 5;  // ten entries per contact point
   test.physics().setContactRules(std::move(rules));
-  std::deque<AnimatedSprite> sprites;
-  for (int i = 0; i < 20; ++i) test.physics().createBotBody(test.game, addSprite(sprites, 300.0f + i, 300.0f));
+  for (int i = 0; i < 20; ++i) test.physics().createBotBody(test.game, test.addPlainSprite(300.0f + i, 300.0f));
   test.physics().updatePhysics(test.game);
   ASSERT_GT(test.physics().getContactListener().getContactPointCount(), 10);
   EXPECT_EQ(recorded.collectCalls, 10);
@@ -145,8 +132,7 @@ TEST(Physics, ContactsWithWallsAreHandedOverWithoutASprite) {
   test.addTiledLayer(10, 10, [](int32_t column, int32_t row) { return column == 2 && row == 2; });
   test.setUpPlayer(300.0f, 300.0f);
   test.physics().createTileBodies(test.game);
-  std::deque<AnimatedSprite> sprites;
-  AnimatedSprite& shot = addSprite(sprites, 64.0f, 90.0f);
+  AnimatedSprite& shot = test.addPlainSprite(64.0f, 90.0f);
   shot.getProperties().setVelocity(0.0f, -60.0f);
   test.physics().createProjectileBody(test.game, shot);
   for (int step = 0; step < 5; ++step) test.physics().updatePhysics(test.game);
@@ -225,12 +211,11 @@ TEST(Physics, BodiesFollowTheTableOfSettings) {
   test.addTiledLayer(3, 3, [](int32_t column, int32_t row) { return column == 1 && row == 2; });
   AnimatedSprite& player = test.setUpPlayer(50.0f, 60.0f);
   test.physics().createTileBodies(test.game);
-  std::deque<AnimatedSprite> sprites;
-  AnimatedSprite& bot = addSprite(sprites, 10.0f, 20.0f);
+  AnimatedSprite& bot = test.addPlainSprite(10.0f, 20.0f);
   bot.getProperties().rotation = 0.5f;
   bot.getProperties().setVelocity(3.0f, 4.0f);
   test.physics().createBotBody(test.game, bot);
-  AnimatedSprite& shot = addSprite(sprites, 30.0f, 20.0f);
+  AnimatedSprite& shot = test.addPlainSprite(30.0f, 20.0f);
   test.physics().createProjectileBody(test.game, shot);
 
   b2Body* wall = nullptr;
