@@ -19,4 +19,13 @@ struct SpriteProperties {
   int16_t hitPoints = 0;
   uint16_t ammoReserve = 0;
   uint16_t ammoInClip = 0;
+
+  void setPosition(float newX, float newY) {
+    x = newX;
+    y = newY;
+  }
+  void setVelocity(float newX, float newY) {
+    velocityX = newX;
+    velocityY = newY;
+  }
 };

@@ -19,7 +19,16 @@ class Viewport {
   void setViewportOffsetX(int32_t value) { viewportOffsetX = value; }
   void setViewportOffsetY(int32_t value) { viewportOffsetY = value; }
 
+  // Moves by (dx, dy) pixels and keeps the viewport inside a world of the given size, stopping
+  // one pixel short of its right and bottom edges.
+  void moveViewport(int32_t dx, int32_t dy, int32_t worldWidth, int32_t worldHeight);
+  // Whether the rectangle (x, y, width, height) in world pixels overlaps the viewport; one that
+  // only touches its edge is outside.
+  bool areWorldCoordinatesInViewport(float x, float y, int32_t width, int32_t height) const;
+
  private:
+  static int32_t clampedPosition(int32_t position, int32_t size, int32_t worldSize);
+
   int32_t viewportX = 0;
   int32_t viewportY = 0;
   int32_t viewportWidth = 0;

@@ -106,8 +106,8 @@ TEST_F(GameStateManagerTest, ALoadedLevelStartsRunningOneFrameLaterWithoutAnUpda
   testing::internal::GetCapturedStderr();
   EXPECT_EQ(states.getCurrentState(), GS_LOADING_LEVEL);
   // A player standing inside the marker would trigger the objective on the first update.
-  placeMarker(64, 64);
-  placePlayer(70, 70);
+  const SpriteProperties& player = states.getSpriteManager()->getPlayer().getProperties();
+  placeMarker(static_cast<int32_t>(player.x) - 10, static_cast<int32_t>(player.y) - 10);
   game.processGameLogic();
   EXPECT_EQ(states.getCurrentState(), GS_GAME_IN_PROGRESS);
   testing::internal::CaptureStderr();
