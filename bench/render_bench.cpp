@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "../tests/support/RenderTestGame.h"
+#include "support/RenderTestGame.h"
 #include "app/GameStateManager.h"
 #include "game/HitPointDisplay.h"
 #include "sprites/SpriteManager.h"

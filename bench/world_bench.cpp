@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "../tests/support/WorldTestGame.h"
+#include "support/WorldTestGame.h"
 #include "app/GameStateManager.h"
 #include "graphics/RenderList.h"
 #include "sprites/SpriteManager.h"

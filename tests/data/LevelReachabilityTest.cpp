@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "../support/ReachabilityMap.h"
+#include "support/ReachabilityMap.h"
 #include "app/Game.h"
 #include "app/GameStateManager.h"
 #include "data/GameDataLoader.h"

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <vector>
 
-#include "../support/RenderTestGame.h"
+#include "support/RenderTestGame.h"
 #include "app/GameStateManager.h"
 #include "graphics/SdlTextureManager.h"
 #include "gui/GameGUI.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "../support/RenderTestGame.h"
+#include "support/RenderTestGame.h"
 #include "graphics/SdlTextureManager.h"
 #include "graphics/WStringTable.h"
 #include "data/WideText.h"

@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "../support/GuiTestGame.h"
+#include "support/GuiTestGame.h"
 #include "app/GameStateManager.h"
 #include "gui/GameGUI.h"
 

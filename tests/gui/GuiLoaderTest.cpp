@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../support/GuiTestGame.h"
+#include "support/GuiTestGame.h"
 #include "app/GameStateManager.h"
 #include "data/WideText.h"
 #include "graphics/GameGraphics.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "../support/GuiTestGame.h"
+#include "support/GuiTestGame.h"
 #include "app/GameStateManager.h"
 #include "gui/VexmoorButtonEventHandler.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "../support/WorldTestGame.h"
+#include "support/WorldTestGame.h"
 #include "app/GameStateManager.h"
 #include "graphics/RenderList.h"
 #include "sprites/SpriteManager.h"

@@ -1,4 +1,4 @@
-#include "GuiTestGame.h"
+#include "support/GuiTestGame.h"
 
 #include <array>
 
@@ -6,21 +6,15 @@
 #include "graphics/SdlGraphics.h"
 #include "gui/GameGUI.h"
 #include "platform/InputStateSource.h"
-#include "platform/SdlInput.h"
-#include "platform/SdlOS.h"
 #include "platform/SdlTimer.h"
+#include "support/HeadlessServices.h"
+
+using HeadlessServices::itemsOf;
 
 namespace {
 constexpr int32_t SCREEN_WIDTH = 1024;
 constexpr int32_t SCREEN_HEIGHT = 768;
 
-std::vector<RenderItem> itemsOf(RenderList& list) {
-  std::vector<RenderItem> items;
-  list.resetIterator();
-  while (list.hasNext()) items.push_back(list.next());
-  list.resetIterator();
-  return items;
-}
 }  // namespace
 
 class GuiTestGame::ScriptedInput : public InputStateSource {
@@ -44,14 +38,9 @@ void GuiTestGame::LoggingHandler::handleButtonEvents(Game& game, const std::wstr
 
 GuiTestGame::GuiTestGame() : theGame(std::make_unique<Game>()) {
   Game& owner = *theGame;
-  auto os = std::make_unique<SdlOS>(WindowArguments{true}, false, L"Vexmoor GUI test", SCREEN_WIDTH, SCREEN_HEIGHT, owner);
-  auto graphics = std::make_unique<SdlGraphics>(owner);
-  graphics->initGraphicsLists(SCREEN_WIDTH, SCREEN_HEIGHT);
-  graphics->initGraphics(os->getWindowHandle(), false);
-  graphics->setColorKey(255, 0, 255);
-  auto input = std::make_unique<SdlInput>(std::make_unique<ScriptedInput>(*this));
   auto timer = std::make_unique<SdlTimer>([this] { return clockMillis; }, [this](uint32_t millis) { clockMillis += millis; });
-  owner.setPlatformServices(std::move(graphics), std::move(input), std::move(os), std::move(timer));
+  HeadlessServices::install(owner, SCREEN_WIDTH, SCREEN_HEIGHT, std::make_unique<ScriptedInput>(*this), std::move(timer))
+      .setColorKey(255, 0, 255);
   owner.setDataLoader(&dataLoader);
   owner.setInitCallback([](Game&) {});
   owner.setFrameCallback([this](Game& game) { onFrame(game); });

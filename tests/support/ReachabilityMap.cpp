@@ -1,4 +1,4 @@
-#include "ReachabilityMap.h"
+#include "support/ReachabilityMap.h"
 
 #include <cstdlib>
 #include <deque>

@@ -1,4 +1,4 @@
-#include "RenderTestGame.h"
+#include "support/RenderTestGame.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "data/WideText.h"
-#include "platform/SdlInput.h"
-#include "platform/SdlOS.h"
 #include "platform/SdlTimer.h"
+#include "platform/GameInput.h"
+#include "support/HeadlessServices.h"
 
 RenderTestGame::RenderTestGame(int32_t width, int32_t height)
     : tempFolder(std::filesystem::temp_directory_path() /
@@ -18,16 +18,9 @@ RenderTestGame::RenderTestGame(int32_t width, int32_t height)
                   std::to_string(reinterpret_cast<uintptr_t>(this)))),
       theGame(std::make_unique<Game>()) {
   std::filesystem::create_directories(tempFolder);
-  auto os = std::make_unique<SdlOS>(WindowArguments{true}, false, L"render test", width, height, *theGame);
-  auto graphics = std::make_unique<SdlGraphics>(*theGame);
-  graphics->initGraphicsLists(width, height);
-  graphics->initGraphics(os->getWindowHandle(), false);
-  graphics->initTextFont(20);
-  sdlGraphics = graphics.get();
-  auto source = std::make_unique<FixedInputSource>();
+  auto source = std::make_unique<FakeInputSource>();
   input = source.get();
-  theGame->setPlatformServices(std::move(graphics), std::make_unique<SdlInput>(std::move(source)), std::move(os),
-                               std::make_unique<SdlTimer>());
+  sdlGraphics = &HeadlessServices::install(*theGame, width, height, std::move(source), std::make_unique<SdlTimer>());
 }
 
 RenderTestGame::~RenderTestGame() {

@@ -7,17 +7,7 @@
 
 #include "app/Game.h"
 #include "graphics/SdlGraphics.h"
-#include "platform/InputStateSource.h"
-
-// A mouse that stays where the test puts it; no key is ever down.
-class FixedInputSource : public InputStateSource {
- public:
-  void readKeys(std::array<bool, KeyCodes::COUNT>& down) override { down.fill(false); }
-  MousePoint readMouse() override { return mouse; }
-  bool isLeftButtonDown() override { return false; }
-
-  MousePoint mouse;
-};
+#include "support/FakeInputSource.h"
 
 // A Game with a real hidden window and renderer (software under the test environment), the
 // platform services installed, and a temporary folder for images the test writes. The benchmarks
@@ -48,6 +38,6 @@ class RenderTestGame {
   std::filesystem::path tempFolder;
   std::unique_ptr<Game> theGame;
   SdlGraphics* sdlGraphics = nullptr;  // owned by the game
-  FixedInputSource* input = nullptr;   // owned by the game's input service
+  FakeInputSource* input = nullptr;    // owned by the game's input service
   SdlGraphics::SurfacePtr frame;
 };

@@ -1,15 +1,14 @@
-#include "WorldTestGame.h"
+#include "support/WorldTestGame.h"
 
 #include "app/GameStateManager.h"
+#include "graphics/GameGraphics.h"
+#include "platform/GameInput.h"
+#include "platform/SdlTimer.h"
 #include "graphics/RenderList.h"
-#include "graphics/SdlGraphics.h"
 #include "gui/GameGUI.h"
-#include "platform/SdlInput.h"
-#include "platform/SdlOS.h"
 #include "platform/SdlTimer.h"
 #include "sprites/SpriteManager.h"
 #include "text/GameText.h"
-#include "text/VexmoorTextGenerator.h"
 #include "world/Physics.h"
 #include "world/World.h"
 
@@ -20,25 +19,12 @@ constexpr int32_t TILE_SIZE = 32;
 constexpr int32_t FOG_CELL_SIZE = 128;
 }  // namespace
 
-std::vector<RenderItem> itemsOf(RenderList& list) {
-  std::vector<RenderItem> items;
-  for (list.resetIterator(); list.hasNext();) items.push_back(list.next());
-  return items;
-}
-
 WorldTestGame::WorldTestGame() {
-  auto os = std::make_unique<SdlOS>(WindowArguments{true}, false, L"world test", SCREEN_WIDTH, SCREEN_HEIGHT, game);
-  auto graphics = std::make_unique<SdlGraphics>(game);
-  graphics->initGraphicsLists(SCREEN_WIDTH, SCREEN_HEIGHT);
-  graphics->initGraphics(os->getWindowHandle(), false);
-  auto source = std::make_unique<WorldFakeInput>();
+  auto source = std::make_unique<FakeInputSource>();
   input = source.get();
   auto timer = std::make_unique<SdlTimer>([this] { return clockMillis += 16; }, [](uint32_t) {});
-  game.setPlatformServices(std::move(graphics), std::make_unique<SdlInput>(std::move(source)), std::move(os),
-                           std::move(timer));
-  auto generator = std::make_unique<VexmoorTextGenerator>();
-  generator->initText(game);
-  game.getText()->setTextGenerator(std::move(generator));
+  HeadlessServices::install(game, SCREEN_WIDTH, SCREEN_HEIGHT, std::move(source), std::move(timer));
+  HeadlessServices::installTextGenerator(game);
   viewport().setViewportWidth(SCREEN_WIDTH);
   viewport().setViewportHeight(SCREEN_HEIGHT);
   playerType.setDimensions(TILE_SIZE, TILE_SIZE);
@@ -126,7 +112,7 @@ AnimatedSprite& WorldTestGame::addPlainSprite(float x, float y) {
 
 void WorldTestGame::pollMouse(int32_t x, int32_t y, bool leftButtonDown) {
   input->mouse = MousePoint{x, y};
-  input->leftButtonDown = leftButtonDown;
+  input->keys[KeyCodes::LEFT_BUTTON] = leftButtonDown;
   game.getInput()->processInput(game);
 }
 

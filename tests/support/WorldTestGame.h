@@ -10,7 +10,8 @@
 #include "app/Game.h"
 #include "graphics/RenderItem.h"
 #include "game/Bot.h"
-#include "platform/InputStateSource.h"
+#include "support/FakeInputSource.h"
+#include "support/HeadlessServices.h"
 #include "sprites/AnimatedSpriteType.h"
 #include "world/TiledLayer.h"
 
@@ -23,22 +24,7 @@ class World;
 
 namespace worldtest {
 
-// Mouse and keys as the test sets them, read by the game's input service at each poll.
-class WorldFakeInput : public InputStateSource {
- public:
-  void readKeys(std::array<bool, KeyCodes::COUNT>& down) override {
-    down.fill(false);
-    down[KeyCodes::LEFT_BUTTON] = leftButtonDown;
-  }
-  MousePoint readMouse() override { return mouse; }
-  bool isLeftButtonDown() override { return leftButtonDown; }
-
-  MousePoint mouse;
-  bool leftButtonDown = false;
-};
-
-// The items of a render list, in drawing order.
-std::vector<RenderItem> itemsOf(RenderList& list);
+using HeadlessServices::itemsOf;
 
 // A bot whose behaviour the test supplies; by default it only counts its turns.
 class WorldTestBot : public Bot {
@@ -87,7 +73,7 @@ class WorldTestGame {
   void runFrame();
 
   Game game;
-  WorldFakeInput* input = nullptr;  // owned by the game's input service
+  FakeInputSource* input = nullptr;  // owned by the game's input service
   AnimatedSpriteType playerType;
   AnimatedSpriteType botType;
   // The test's "factory": sprites live as long as the game, as the bot factory's do.

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "../support/RenderTestGame.h"
+#include "support/RenderTestGame.h"
 #include "app/GameStateManager.h"
 #include "game/HitPointDisplay.h"
 #include "sprites/SpriteManager.h"

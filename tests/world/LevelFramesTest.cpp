@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "../support/WorldTestGame.h"
+#include "support/WorldTestGame.h"
 #include "app/GameStateManager.h"
 #include "graphics/RenderList.h"
 #include "sprites/SpriteManager.h"

@@ -6,7 +6,7 @@
 #include <numbers>
 #include <vector>
 
-#include "../support/WorldTestGame.h"
+#include "support/WorldTestGame.h"
 #include "app/GameStateManager.h"
 #include "sprites/SpriteManager.h"
 #include "world/ContactCollection.h"
