@@ -9,9 +9,10 @@ uint32_t WStringTable::putStringInTable(const std::wstring& text) {
   return static_cast<uint32_t>(strings.size() - 1);
 }
 
-std::wstring WStringTable::getStringFromIndex(uint32_t id) const {
+const std::wstring& WStringTable::getStringFromIndex(uint32_t id) const {
+  static const std::wstring none;
   assert(id < strings.size());
-  return id < strings.size() ? strings[id] : std::wstring();
+  return id < strings.size() ? strings[id] : none;
 }
 
 uint32_t WStringTable::indexOf(const std::wstring& text) const {

@@ -10,7 +10,8 @@ class WStringTable {
   static constexpr uint32_t NOT_FOUND = 0xFFFFFFFF;
 
   uint32_t putStringInTable(const std::wstring& text);
-  std::wstring getStringFromIndex(uint32_t id) const;
+  // A reference, so looking a texture up by id every frame allocates nothing.
+  const std::wstring& getStringFromIndex(uint32_t id) const;
   uint32_t indexOf(const std::wstring& text) const;
   bool isInTable(const std::wstring& text) const { return indexOf(text) < strings.size(); }
   void clear() { strings.clear(); }
