@@ -16,6 +16,8 @@ void Cursor::initCursor(std::vector<uint32_t> ids, uint32_t activeId, int32_t st
   height = drawnHeight;
 }
 
+// The image is centred on the pointer: the game's cursor is a crosshair, and shots and the aiming
+// line go to the pointer itself.
 void Cursor::addRenderItemToRenderList(RenderList& list) const {
-  list.addRenderItem(activeCursorId, x, y, z, alpha, width, height);
+  list.addRenderItem(activeCursorId, x - width / 2, y - height / 2, z, alpha, width, height);
 }

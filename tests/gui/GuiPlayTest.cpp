@@ -60,13 +60,14 @@ TEST_F(MenuPlay, TheMainMenuShowsWithItsImageButtonsAndTheCursorOnTop) {
   EXPECT_EQ(idle[0].textureId, 1u);  // the menu image
   EXPECT_EQ(idle[0].width, 1024);
   for (size_t i = 1; i < 5; ++i) EXPECT_EQ(idle[i].textureId, 2 * i);  // buttons, normal images
-  EXPECT_EQ(idle[5].textureId, 0u);  // the cursor, at the mouse
-  EXPECT_EQ(idle[5].x, 5);
+  EXPECT_EQ(idle[5].textureId, 0u);  // the crosshair, centred on the mouse
+  EXPECT_EQ(idle[5].x, 5 - 16);
+  EXPECT_EQ(idle[5].y, 5 - 16);
   // The mouse-over image shows in the frame the mouse enters the button.
   const auto& hover = test.frames()[1].guiItems;
   EXPECT_EQ(hover[4].textureId, start.getMouseOverTextureId());
   EXPECT_EQ(hover[1].textureId, 2u);
-  EXPECT_EQ(hover[5].x, start.getX());
+  EXPECT_EQ(hover[5].x, start.getX() - 16);
   EXPECT_EQ(test.game().getStateManager()->getCurrentState(), GS_EXIT_GAME);
 }
 
