@@ -5,7 +5,7 @@
 
 class RenderList;
 
-// The game's own mouse cursor, drawn with its top-left corner at the polled mouse position.
+// The game's own mouse cursor, drawn centred on the polled mouse position.
 class Cursor {
  public:
   // Takes over the list of GUI texture ids the cursor can show.
