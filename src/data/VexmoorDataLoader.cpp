@@ -416,13 +416,15 @@ void VexmoorDataLoader::loadBots(Game& game, std::wstring fileName) {
   // Whole groups only: a trailing partial group is ignored.
   for (size_t i = 0; i + PLACEMENT_SIZE <= placements.size(); i += PLACEMENT_SIZE) {
     const uint32_t kind = placements[i];
-    const uint32_t count = placements[i + 1];
+    const bool floating = kind == static_cast<uint32_t>(SpriteKind::RANDOM_FLOATING_BOT);
+    // Other kinds place nothing.
+    if (!floating && kind != static_cast<uint32_t>(SpriteKind::STEALTH_BOT)) continue;
     const auto x = static_cast<int32_t>(placements[i + 2]) * FIXED_TILE_SIZE;
     const auto y = static_cast<int32_t>(placements[i + 3]) * FIXED_TILE_SIZE;
-    for (uint32_t made = 0; made < count; ++made) {
-      if (kind == static_cast<uint32_t>(SpriteKind::RANDOM_FLOATING_BOT)) {
+    for (uint32_t made = 0; made < placements[i + 1]; ++made) {
+      if (floating) {
         sprites.addBot(factory.createRandomFloatingBot(physics, 2, 20, 180, x, y));
-      } else if (kind == static_cast<uint32_t>(SpriteKind::STEALTH_BOT)) {
+      } else {
         sprites.addBot(factory.createStealthBot(physics, x, y));
       }
     }
