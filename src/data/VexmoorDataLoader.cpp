@@ -1,8 +1,10 @@
 #include "data/VexmoorDataLoader.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <initializer_list>
+#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -10,6 +12,10 @@
 #include "app/Game.h"
 #include "app/GameStateManager.h"
 #include "data/PropertyValues.h"
+#include "game/BotFactory.h"
+#include "game/RandomFloatingBot.h"
+#include "game/StealthBot.h"
+#include "game/VexmoorContactRules.h"
 #include "data/WideText.h"
 #include "graphics/SdlGraphics.h"
 #include "graphics/TextureManager.h"
@@ -17,11 +23,18 @@
 #include "platform/SdlInput.h"
 #include "platform/SdlOS.h"
 #include "platform/SdlTimer.h"
+#include "sprites/AnimatedSpriteType.h"
+#include "sprites/SpriteKind.h"
+#include "sprites/SpriteManager.h"
 #include "text/GameText.h"
 #include "text/VexmoorTextGenerator.h"
+#include "world/Physics.h"
 #include "world/TileEventScript.h"
+#include "world/TiledLayer.h"
+#include "world/World.h"
 
 using PropertyValues::integer;
+using PropertyValues::real;
 using PropertyValues::text;
 
 bool VexmoorDataLoader::checkGameConfiguration(const std::wstring& initFileName) {
@@ -266,4 +279,170 @@ void VexmoorDataLoader::loadObjectiveScreen(Game& game, TextureManager&, std::ws
   game.getGUI()->addScreenGUI(GS_OBJECTIVE, std::move(screen));
 }
 
-void VexmoorDataLoader::loadWorld(Game&, std::wstring) {}
+
+namespace {
+constexpr int32_t FIXED_TILE_SIZE = 32;  // pixels: bot placements and fog counts use it
+constexpr int32_t FOG_CELL_SIZE = 128;   // pixels
+constexpr uint32_t PLAYER_FRAME_DURATION = 50;  // game frames
+const std::wstring IDLE_STATE = L"IDLE_STATE";
+const std::wstring COLLIDABLE = L"TRUE";
+constexpr size_t PLACEMENT_SIZE = 4;  // kind, count, column, row
+
+// A file named by a key its file lacks has an empty name; that file has had its say already.
+void readProperties(PropertyMap& properties, const std::wstring& fileName) {
+  if (!fileName.empty()) GameDataLoader::loadProperties(properties, fileName);
+}
+
+void readGrid(std::vector<uint32_t>& values, const std::wstring& fileName) {
+  if (!fileName.empty()) GameDataLoader::loadIntegerGrid(values, fileName);
+}
+
+// The next entry at or after it whose key is not empty: a blank line (a final line break, say)
+// reads as an entry with an empty key, which names no tile.
+PropertyMap::const_iterator skipBlank(PropertyMap::const_iterator entry, const PropertyMap& properties) {
+  while (entry != properties.end() && entry->first.empty()) ++entry;
+  return entry;
+}
+}  // namespace
+
+void VexmoorDataLoader::loadWorld(Game& game, std::wstring levelInitFileName) {
+  game.getStateManager()->getPhysics().setContactRules(std::make_unique<VexmoorContactRules>());
+  PropertyMap level;
+  readProperties(level, levelInitFileName);
+  loadTiledLayer(game, text(level, L"TILE_LAYER_PATH"));
+  loadPlayer(game, text(level, L"PLAYER_PATH"));
+  loadBots(game, text(level, L"DOG_BOT_LOCATIONS"));
+  loadEvents(game, text(level, L"EVENTS_PATH"));
+}
+
+void VexmoorDataLoader::loadTiledLayer(Game& game, std::wstring fileName) {
+  PropertyMap properties;
+  readProperties(properties, fileName);
+  const int32_t columns = integer(properties, L"NUM_COLUMNS");
+  const int32_t rows = integer(properties, L"NUM_ROWS");
+  const int32_t tileWidth = integer(properties, L"TILE_WIDTH");
+  const int32_t tileHeight = integer(properties, L"TILE_HEIGHT");
+  World& world = game.getStateManager()->getWorld();
+  world.setWorldWidth(columns * tileWidth);
+  world.setWorldHeight(rows * tileHeight);
+  auto layer = std::make_unique<TiledLayer>(columns, rows, tileWidth, tileHeight, integer(properties, L"Z_LAYER"), true);
+  std::vector<uint32_t> grid;
+  readGrid(grid, text(properties, L"TILE_GRID_FILE"));
+  const std::vector<uint32_t> collidableIds =
+      loadTileTextures(game, text(properties, L"TILE_TEXTURES_FILE"), text(properties, L"COLLIDABLE_TILES_FILE"));
+  // A short grid stops here; the layer treats the tiles it lacks as empty and passable.
+  const size_t tiles = std::min(grid.size(), static_cast<size_t>(std::max(columns, 0)) * static_cast<size_t>(std::max(rows, 0)));
+  for (size_t i = 0; i < tiles; ++i) {
+    const bool collidable = std::find(collidableIds.begin(), collidableIds.end(), grid[i]) != collidableIds.end();
+    layer->addTile(Tile{grid[i], collidable});
+  }
+  world.addWorldLayer(std::move(layer));
+  loadFogOfWar(game, columns, rows, text(properties, L"FOG_OF_WAR_IMAGE_PATH"));
+}
+
+std::vector<uint32_t> VexmoorDataLoader::loadTileTextures(Game& game, std::wstring textureFileName,
+                                                          std::wstring collidableFileName) {
+  PropertyMap textures;
+  readProperties(textures, textureFileName);
+  PropertyMap collidables;
+  readProperties(collidables, collidableFileName);
+  TextureManager& manager = *game.getGraphics()->getWorldTextureManager();
+  std::vector<uint32_t> collidableIds;
+  // Side by side in key order; a collidable file that ends early leaves the rest passable.
+  auto collidable = skipBlank(collidables.cbegin(), collidables);
+  for (auto texture = skipBlank(textures.cbegin(), textures); texture != textures.end();
+       texture = skipBlank(std::next(texture), textures)) {
+    const bool marked = collidable != collidables.end() && collidable->second == COLLIDABLE;
+    if (collidable != collidables.end()) collidable = skipBlank(std::next(collidable), collidables);
+    if (texture->second.empty()) continue;
+    const uint32_t id = manager.loadTexture(texture->second);
+    if (marked) collidableIds.push_back(id);
+  }
+  return collidableIds;
+}
+
+void VexmoorDataLoader::loadFogOfWar(Game& game, int32_t numColumns, int32_t numRows, std::wstring imagePath) {
+  const int32_t fogColumns = numColumns * FIXED_TILE_SIZE / FOG_CELL_SIZE;
+  const int32_t fogRows = numRows * FIXED_TILE_SIZE / FOG_CELL_SIZE;
+  auto fog = std::make_unique<SparseLayer>();
+  const uint32_t imageId = loadImage(*game.getGraphics()->getWorldTextureManager(), imagePath);
+  for (int32_t column = 0; column < fogColumns; ++column) {
+    for (int32_t row = 0; row < fogRows; ++row) {
+      fog->addOverlayImage(std::make_unique<OverlayImage>(
+          OverlayImage{imageId, column * FOG_CELL_SIZE, row * FOG_CELL_SIZE, 0, 255, FOG_CELL_SIZE, FOG_CELL_SIZE}));
+    }
+  }
+  game.getStateManager()->getWorld().setFogOfWar(std::move(fog), fogRows, fogColumns);
+}
+
+void VexmoorDataLoader::loadPlayer(Game& game, std::wstring fileName) {
+  PropertyMap properties;
+  readProperties(properties, fileName);
+  // The player's look lives as long as the loader, which outlives every level.
+  playerType = std::make_unique<AnimatedSpriteType>();
+  const uint32_t imageId = loadImage(*game.getGraphics()->getWorldTextureManager(), text(properties, L"PLAYER_PATH"));
+  playerType->setDimensions(integer(properties, L"PLAYER_WIDTH"), integer(properties, L"PLAYER_HEIGHT"));
+  playerType->addAnimationSequence(IDLE_STATE);
+  playerType->appendFrame(IDLE_STATE, imageId, PLAYER_FRAME_DURATION);
+  playerType->setSpriteTypeId(-1);
+
+  AnimatedSprite& player = game.getStateManager()->getSpriteManager()->getPlayer();
+  player.setSpriteType(playerType.get());
+  player.setKind(SpriteKind::PLAYER);
+  player.setInvincible(false);
+  SpriteProperties& record = player.getProperties();
+  record.setPosition(static_cast<float>(integer(properties, L"PLAYER_X")),
+                     static_cast<float>(integer(properties, L"PLAYER_Y")));
+  record.setVelocity(real(properties, L"PLAYER_VELOCITY_X"), real(properties, L"PLAYER_VELOCITY_Y"));
+  record.accelerationX = real(properties, L"PLAYER_ACCELERATION_X");
+  record.accelerationY = real(properties, L"PLAYER_ACCELERATION_Y");
+  record.collisionWidth = 32.0f;
+  record.collisionHeight = 32.0f;
+  record.rotation = 30.0f;
+  record.hitPoints = 100;
+  record.ammoReserve = 180;
+  record.ammoInClip = 30;
+  player.setAlpha(integer(properties, L"PLAYER_ALPHA"));
+  player.setCurrentState(IDLE_STATE);
+}
+
+void VexmoorDataLoader::loadBots(Game& game, std::wstring fileName) {
+  BotFactory& factory = getBotFactory(game);
+  factory.buildAllTypesAndPools();
+  std::vector<uint32_t> placements;
+  readGrid(placements, fileName);
+  Physics& physics = game.getStateManager()->getPhysics();
+  SpriteManager& sprites = *game.getStateManager()->getSpriteManager();
+  // Whole groups only: a trailing partial group is ignored.
+  for (size_t i = 0; i + PLACEMENT_SIZE <= placements.size(); i += PLACEMENT_SIZE) {
+    const uint32_t kind = placements[i];
+    const bool floating = kind == static_cast<uint32_t>(SpriteKind::RANDOM_FLOATING_BOT);
+    // Other kinds place nothing.
+    if (!floating && kind != static_cast<uint32_t>(SpriteKind::STEALTH_BOT)) continue;
+    const auto x = static_cast<int32_t>(placements[i + 2]) * FIXED_TILE_SIZE;
+    const auto y = static_cast<int32_t>(placements[i + 3]) * FIXED_TILE_SIZE;
+    for (uint32_t made = 0; made < placements[i + 1]; ++made) {
+      if (floating) {
+        sprites.addBot(factory.createRandomFloatingBot(physics, 2, 20, 180, x, y));
+      } else {
+        sprites.addBot(factory.createStealthBot(physics, x, y));
+      }
+    }
+  }
+}
+
+void VexmoorDataLoader::loadEvents(Game& game, std::wstring fileName) {
+  GameStateManager& state = *game.getStateManager();
+  auto layer = std::make_unique<SparseLayer>();
+  SparseLayer& events = *layer;
+  state.getWorld().addWorldLayer(std::move(layer));
+  PropertyMap properties;
+  readProperties(properties, fileName);
+  const uint32_t imageId = loadImage(*game.getGraphics()->getWorldTextureManager(), text(properties, L"BLUE_TILE_PATH"));
+  TileEventScript& script = *state.getTileEvents();
+  script.runScript(GameStateManager::getTileEventScriptName(state.getCurrentLevel()));
+  OverlayImage& marker = *script.getEventMarker();
+  marker.imageId = imageId;
+  // The marker belongs to the script object, which keeps it until the level is left.
+  events.addOverlayImage(marker);
+}

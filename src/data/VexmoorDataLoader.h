@@ -1,9 +1,13 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "data/GameDataLoader.h"
 #include "platform/WindowArguments.h"
+#include "sprites/AnimatedSpriteType.h"
 
 class GameGraphics;
 class GameGUI;
@@ -17,9 +21,20 @@ class VexmoorDataLoader : public GameDataLoader {
 
   void loadGame(Game& game, std::wstring initFileName) override;
   void loadGUI(Game& game, std::wstring initFileName) override;
+  // A level's tiles, fog, player, bots and event tile; installs the game's contact rules and runs
+  // the level's tile-event script once. Missing files leave those parts of the level empty.
   void loadWorld(Game& game, std::wstring levelInitFileName) override;
 
   void loadLevelList(Game& game, std::wstring levelListFileName);
+
+  // The steps of a level load, in the order loadWorld takes them.
+  void loadTiledLayer(Game& game, std::wstring fileName);
+  // Registers the tile images in key order and returns the ids of the collidable ones.
+  std::vector<uint32_t> loadTileTextures(Game& game, std::wstring textureFileName, std::wstring collidableFileName);
+  void loadFogOfWar(Game& game, int32_t numColumns, int32_t numRows, std::wstring imagePath);
+  void loadPlayer(Game& game, std::wstring fileName);
+  void loadBots(Game& game, std::wstring fileName);
+  void loadEvents(Game& game, std::wstring fileName);
   void loadColors(GameGraphics& graphics, PropertyMap& properties);
   void loadViewport(GameGUI& gui, PropertyMap& properties);
 
@@ -39,4 +54,5 @@ class VexmoorDataLoader : public GameDataLoader {
 
  private:
   WindowArguments windowArguments;
+  std::unique_ptr<AnimatedSpriteType> playerType;  // the running level's player look
 };

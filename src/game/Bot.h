@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "sprites/AnimatedSprite.h"
+#include "sprites/Vector2D.h"
 
 class Game;
 
@@ -15,4 +16,15 @@ class Bot : public AnimatedSprite {
   virtual void think(Game& game) = 0;
   // A fresh bot of the same class and configuration, in no list and without a body.
   virtual std::unique_ptr<Bot> clone() const = 0;
+
+  Vector2D getPosition() const { return {properties.x, properties.y}; }
+
+ protected:
+  static Vector2D playerPosition(Game& game);
+  // Pixels per second, on the body only (when it has one); the properties keep theirs.
+  void setBodyVelocity(Vector2D velocity);
+  // Pixels per second, in the properties and on the body.
+  void setVelocity(Vector2D velocity);
+  // Turns the facing towards the player; facing 0 when standing on the player's position.
+  void facePlayer(Game& game);
 };

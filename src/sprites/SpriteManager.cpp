@@ -54,6 +54,7 @@ void SpriteManager::update(Game& game) {
     bot->updateSprite();
     bot->think(game);
   }
+  flock.updateFlock(player);
 }
 
 void SpriteManager::addSpriteItemsToRenderList(Game& game) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "game/BotRecycler.h"
+#include "game/Flock.h"
 #include "sprites/AnimatedSprite.h"
 
 class AnimatedSpriteType;
@@ -26,8 +28,15 @@ class SpriteManager {
   void addBot(Bot& bot) { bots.push_back(&bot); }
   // Takes the bot out of the list; null when it was not listed.
   Bot* removeBot(Bot& bot);
-  // Empties the list; the bots themselves are left as they are.
-  void unloadSprites() { bots.clear(); }
+  // Empties the list and the flock; the bots themselves are left as they are. A helper still
+  // following when the level is left loses its body with the old physics world, so the flock
+  // must not steer it any longer.
+  void unloadSprites() {
+    bots.clear();
+    flock.clear();
+  }
+  Flock& getFlock() { return flock; }
+  BotRecycler& getBotRecycler() { return botRecycler; }
   // Returns the type's index in the registry.
   int32_t addSpriteType(AnimatedSpriteType& type);
   // Null outside the registry.
@@ -36,8 +45,8 @@ class SpriteManager {
   const AnimatedSprite* getSelectedSprite() const { return selectedSprite; }
   const AnimatedSprite* getMouseOverSprite() const { return mouseOverSprite; }
 
-  // Mouse selection, animation of the player and the bots, then every bot's thinking. A bot
-  // added while the bots think is reached later in the same pass.
+  // Mouse selection, animation of the player and the bots, then every bot's thinking (a bot
+  // added while the bots think is reached later in the same pass), then the flock's steering.
   void update(Game& game);
   // The visible bots in list order, then the player over them; only while a level is loaded.
   void addSpriteItemsToRenderList(Game& game);
@@ -51,6 +60,8 @@ class SpriteManager {
   std::vector<AnimatedSpriteType*> spriteTypes;
   std::list<Bot*> bots;
   AnimatedSprite player;
+  BotRecycler botRecycler;  // not used by the game's rules
+  Flock flock;
   const AnimatedSprite* selectedSprite = nullptr;   // last sprite clicked; kept across frames
   const AnimatedSprite* mouseOverSprite = nullptr;  // sprite under the cursor this frame
 };

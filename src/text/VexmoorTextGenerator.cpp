@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "app/GameStateManager.h"
+#include "game/BotFactory.h"
 #include "graphics/GameGraphics.h"
 #include "sprites/SpriteManager.h"
 #include "text/GameText.h"
@@ -21,8 +22,7 @@ void VexmoorTextGenerator::updateText(Game& game) {
   botsText.clear();
   ammoText.clear();
   if (game.getStateManager()->getCurrentState() != GS_GAME_IN_PROGRESS) return;
-  // The "Bots: " line (the bot factory's idle helper count) joins here once the factory exists;
-  // its entry is already on screen, empty.
+  botsText = L"Bots: " + std::to_wstring(getBotFactory(game).helperPoolSize());
   const SpriteProperties& player = game.getStateManager()->getSpriteManager()->getPlayer().getProperties();
   ammoText = L"Ammo: " + std::to_wstring(player.ammoInClip) + L"/" + std::to_wstring(player.ammoReserve);
 }
