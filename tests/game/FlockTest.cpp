@@ -53,7 +53,9 @@ TEST_F(FlockTest, MembersPushEachOtherAt192PixelsButNotAt192AndAHalf) {
     AnimatedSprite& partner = member(-96.0f + gap, 1000.0f);
     flock.updateFlock(player);
     EXPECT_EQ(velocity(alone).x < solo.x - 0.05f, pushed) << gap;
-    if (!pushed) EXPECT_NEAR(velocity(alone).x, solo.x, 1e-4f);
+    if (!pushed) {
+      EXPECT_NEAR(velocity(alone).x, solo.x, 1e-4f);
+    }
     flock.removeMember(partner);
   }
 }
