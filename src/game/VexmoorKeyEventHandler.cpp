@@ -33,9 +33,11 @@ void VexmoorKeyEventHandler::handleKeyEvents(Game& game) {
   if (stateManager.isObjectiveShown() && tab) stateManager.setCurrentState(GS_GAME_IN_PROGRESS);
   changeTargetFrameRate(game);
   jumpToLevels(game);
+  // The GUI handles this frame's click after this call, in the state left now.
+  clickWasInPlay = stateManager.isGameInProgress();
 }
 
-bool VexmoorKeyEventHandler::playLevel(Game& game) {
+bool VexmoorKeyEventHandler::playLevel(Game& game) const {
   GameStateManager& stateManager = *game.getStateManager();
   const GameInput& input = *game.getInput();
   AnimatedSprite& player = stateManager.getSpriteManager()->getPlayer();
@@ -47,7 +49,7 @@ bool VexmoorKeyEventHandler::playLevel(Game& game) {
   if (input.isKeyDownForFirstTime(KeyCodes::SPACE)) summonHelper(game, player);
   const Vector2D velocity = walkingVelocity(input);
   player.getProperties().speed = WALK_SPEED;
-  if (input.wasMouseClicked()) shoot(game, player);
+  if (input.wasMouseClicked() && clickWasInPlay) shoot(game, player);
   // No movement key held: the player stops at once.
   player.getProperties().setVelocity(velocity.x, velocity.y);
   followPlayer(game, player);

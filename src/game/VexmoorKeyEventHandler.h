@@ -14,8 +14,9 @@ struct Vector2D;
 // The player's keyboard and mouse, once per frame after the keys are polled and before the GUI
 // sees the mouse. While a level runs: pause, reload, invincibility, summoning the helper,
 // walking, shooting and the viewport following the player. In every state: leaving the pause and
-// objective screens, the target frame rate and the level-jump keys. It keeps nothing between
-// frames: the first presses and the click flag live in the input service.
+// objective screens, the target frame rate and the level-jump keys. The first presses and the
+// click flag live in the input service; the handler remembers only whether the level was running
+// when the click was made.
 class VexmoorKeyEventHandler : public KeyEventHandler {
  public:
   static constexpr float WALK_SPEED = 200.0f;        // pixels per second
@@ -34,7 +35,7 @@ class VexmoorKeyEventHandler : public KeyEventHandler {
 
  private:
   // Steps of a running level; returns whether this frame's Tab paused the game.
-  static bool playLevel(Game& game);
+  bool playLevel(Game& game) const;
   static void reload(Game& game, AnimatedSprite& player);
   static void summonHelper(Game& game, const AnimatedSprite& player);
   // The walking velocity the held keys ask for, 200 pixels per second in any direction.
@@ -47,4 +48,8 @@ class VexmoorKeyEventHandler : public KeyEventHandler {
   static void changeTargetFrameRate(Game& game);
   static void jumpToLevels(Game& game);
   static void sayToPlayer(Game& game, const std::wstring& text);
+
+  // A click is a shot in the frame after it only when it was made in the running level: the
+  // click on "Start" or "Resume" that begins play is not also a shot at the button.
+  bool clickWasInPlay = false;
 };

@@ -131,6 +131,18 @@ TEST_F(PlayerControls, TheShotLeavesInTheFrameAfterTheClickAtTheLaterMousePoint)
   EXPECT_EQ(shots().size(), 1u);  // one click, one shot
 }
 
+TEST_F(PlayerControls, AClickOnAMenuThatStartsPlayIsNoShot) {
+  playerAt().ammoInClip = 5;
+  for (GameState menu : {GS_MAIN_MENU, GS_PAUSED}) {
+    state().setCurrentState(menu);
+    frame({KeyCodes::LEFT_BUTTON}, {100, 100});
+    state().setCurrentState(GS_GAME_IN_PROGRESS);  // what "Start" or "Resume" under the mouse does
+    frame({}, {100, 100});
+    EXPECT_TRUE(shots().empty());
+    EXPECT_EQ(playerAt().ammoInClip, 5);
+  }
+}
+
 TEST_F(PlayerControls, AClickWithAnEmptyClipAsksForAReloadAndWithNoRoundsAtAllDoesNothing) {
   playerAt().ammoReserve = 0;
   playerAt().ammoInClip = 0;
