@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -24,7 +23,7 @@
 namespace {
 
 // Holds exactly the given keys for one poll of the input service, which calls the handler.
-void pollKeys(Game& game, FakeInputSource& input, std::initializer_list<int> held, MousePoint mouse) {
+void pollKeys(Game& game, FakeInputSource& input, const std::vector<int>& held, MousePoint mouse) {
   input.keys.fill(false);
   for (int key : held) input.keys[key] = true;
   input.mouse = mouse;
@@ -54,7 +53,7 @@ class PlayerControls : public testing::Test {
   Viewport& viewport() { return test.world.viewport(); }
   AnimatedSprite& player() { return test.world.sprites().getPlayer(); }
   SpriteProperties& playerAt() { return player().getProperties(); }
-  void frame(std::initializer_list<int> held, MousePoint mouse = {}) { pollKeys(game(), *test.world.input, held, mouse); }
+  void frame(const std::vector<int>& held, MousePoint mouse = {}) { pollKeys(game(), *test.world.input, held, mouse); }
   std::vector<Projectile*> shots() {
     std::vector<Projectile*> found;
     for (Bot* bot : test.world.sprites().getBots()) {
@@ -160,7 +159,7 @@ TEST_F(PlayerControls, AClickWithAnEmptyClipAsksForAReloadAndWithNoRoundsAtAllDo
 
 TEST_F(PlayerControls, MovementIsTwoHundredPixelsPerSecondInEveryDirection) {
   struct Case {
-    std::initializer_list<int> keys;
+    std::vector<int> keys;
     float x, y;
   };
   const float diagonal = 200.0f * 0.70710678f;
@@ -274,7 +273,7 @@ class LevelJumps : public testing::Test {
   ~LevelJumps() override { state().runLevelTeardown(headless.game); }
 
   GameStateManager& state() { return *headless.game.getStateManager(); }
-  void frame(std::initializer_list<int> held) { pollKeys(headless.game, *headless.input, held, {}); }
+  void frame(const std::vector<int>& held) { pollKeys(headless.game, *headless.input, held, {}); }
   bool levelIsLoaded() {
     return !state().getWorld().getLayers().empty() && state().getSpriteManager()->getPlayer().getBody() != nullptr;
   }
