@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "../support/BotsTestGame.h"
-#include "../support/HeadlessGame.h"
+#include "support/BotsTestGame.h"
+#include "support/HeadlessGame.h"
 #include "app/GameStateManager.h"
 #include "data/PropertyMap.h"
 #include "game/BotFactory.h"
@@ -62,6 +62,7 @@ class ShippedGamePlay : public testing::Test {
     ASSERT_FALSE(script.empty());
     hold(script.front());
     headless.game.runGameLoop();
+    EXPECT_EQ(stepIndex, script.size()) << "the game stopped before the script's end";
   }
 
   // The centre of the button with this command on the screen of that state.
@@ -82,6 +83,16 @@ class ShippedGamePlay : public testing::Test {
   void press(int key, std::function<void(Game&)> check) {
     script.push_back({{key}, {}, 1, nullptr});
     script.push_back({{}, {}, 1, std::move(check)});
+  }
+
+  // Puts the player on the current event marker: the body is what the physics moves, and its
+  // position is copied back.
+  void standOnMarker() {
+    const OverlayImage& marker = *state().getTileEvents()->getEventMarker();
+    const float x = static_cast<float>(marker.x) + 16.0f;
+    const float y = static_cast<float>(marker.y) + 16.0f;
+    playerAt().setPosition(x, y);
+    player().getBody()->SetTransform(b2Vec2(x, y), 0.0f);
   }
 
   GameStateManager& state() { return *headless.game.getStateManager(); }
@@ -172,14 +183,7 @@ TEST_F(ShippedGamePlay, FromTheMenuThroughTheFirstObjectiveAndBackWithKeyboardAn
                       EXPECT_FALSE(itemsOf(*game.getGraphics()->getGUIRenderList()).empty());
                     }});
   press(KeyCodes::TAB, [&](Game&) { EXPECT_EQ(state().getCurrentState(), GS_GAME_IN_PROGRESS); });
-  // Onto the first marker: the body is what the physics moves, and its position is copied back.
-  script.push_back({{}, {}, 1, [&](Game&) {
-                      const OverlayImage& marker = *state().getTileEvents()->getEventMarker();
-                      const float x = static_cast<float>(marker.x) + 16.0f;
-                      const float y = static_cast<float>(marker.y) + 16.0f;
-                      playerAt().setPosition(x, y);
-                      player().getBody()->SetTransform(b2Vec2(x, y), 0.0f);
-                    }});
+  script.push_back({{}, {}, 1, [&](Game&) { standOnMarker(); }});
   script.push_back({{}, {}, 1, [&](Game& game) {
                       ASSERT_EQ(state().getCurrentState(), GS_OBJECTIVE);
                       EXPECT_EQ(state().getTileEvents()->getEventCounter(), 2);
@@ -203,6 +207,38 @@ TEST_F(ShippedGamePlay, FromTheMenuThroughTheFirstObjectiveAndBackWithKeyboardAn
   play();
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_FALSE(state().isAppActive());
+}
+
+TEST_F(ShippedGamePlay, EveryObjectiveOfEveryLevelLeadsOnToTheEndAndStartBeginsAgain) {
+  click(buttonCentre(GS_MAIN_MENU, L"Start"), [&](Game&) { ASSERT_EQ(state().getCurrentLevel(), 0u); });
+  for (uint32_t level = 0; level < 3; ++level) {
+    for (int32_t event = 2; event <= 4; ++event) {
+      script.push_back({{}, {}, 1, [&](Game&) { standOnMarker(); }});
+      script.push_back({{}, {}, 1, [&, level, event](Game&) {
+                          if (level == 2 && event == 4) {
+                            // The last event of the last level: the end screen, nothing loaded.
+                            EXPECT_EQ(state().getCurrentState(), GS_GAME_END);
+                            EXPECT_TRUE(state().getWorld().getLayers().empty());
+                            return;
+                          }
+                          ASSERT_EQ(state().getCurrentState(), GS_OBJECTIVE);
+                          // The fourth run of a level's script loads the next level at its first objective.
+                          EXPECT_EQ(state().getCurrentLevel(), event == 4 ? level + 1 : level);
+                          EXPECT_EQ(state().getTileEvents()->getEventCounter(), event == 4 ? 1 : event);
+                          EXPECT_NE(state().getTileEvents()->getObjectiveOverlay()->imageId, TextureManager::FAILED_LOAD);
+                        }});
+      if (level < 2 || event < 4) press(KeyCodes::TAB, [&](Game&) { EXPECT_TRUE(state().isGameInProgress()); });
+    }
+  }
+  click(buttonCentre(GS_GAME_END, L"Quit"), [&](Game&) { EXPECT_EQ(state().getCurrentState(), GS_MAIN_MENU); });
+  click(buttonCentre(GS_MAIN_MENU, L"Start"), [&](Game&) {
+    EXPECT_EQ(state().getCurrentState(), GS_GAME_IN_PROGRESS);
+    EXPECT_EQ(state().getCurrentLevel(), 0u);
+  });
+
+  testing::internal::CaptureStderr();
+  play();
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 }  // namespace
