@@ -7,6 +7,7 @@
 #include "app/Game.h"
 #include "data/VexmoorDataLoader.h"
 #include "game/HitPointDisplay.h"
+#include "game/VexmoorKeyEventHandler.h"
 #include "gui/GameGUI.h"
 #include "gui/VexmoorButtonEventHandler.h"
 #include "platform/GameInput.h"
@@ -18,6 +19,7 @@ int main(int, char**) {
   // The loader lives until the process ends; the handlers outlive the game that refers to them.
   VexmoorDataLoader dataLoader;
   VexmoorButtonEventHandler buttonHandler;
+  VexmoorKeyEventHandler keyHandler;
   auto game = std::make_unique<Game>();
   dataLoader.setWindowArguments(WindowArguments{});
   game->setDataLoader(&dataLoader);
@@ -25,6 +27,7 @@ int main(int, char**) {
   dataLoader.loadLevelList(*game, L"data/levels/VexmoorGameLEVELSInit.txt");
   dataLoader.loadGUI(*game, L"data/GUI/VexmoorGameGUIInit.txt");
   game->getGUI()->registerButtonEventHandler(&buttonHandler);
+  game->getInput()->registerKeyHandler(&keyHandler);
   game->initAudio(L"music/Music.xwb", L"music/Music.xsb", L"music/SoundEffects.xwb", L"music/SoundEffects.xsb");
   game->setInitCallback(HitPointDisplay::init);
   game->setFrameCallback(HitPointDisplay::update);

@@ -303,6 +303,9 @@ _TTF_Font* SdlGraphics::fontFor(bool largeFont) const {
 // A line from one to four and a half collision widths away from the player's centre, towards the
 // cursor.
 void SdlGraphics::renderAimLine(Game& owner) {
+  // Only over a level on screen: the player keeps its last position after a level is left, and a
+  // line from it would cross the menus.
+  if (!owner.getStateManager()->isLevelLoaded()) return;
   const SpriteProperties& player = owner.getStateManager()->getSpriteManager()->getPlayer().getProperties();
   const Viewport& viewport = owner.getGUI()->getViewport();
   // The player is drawn shifted by the viewport's screen offset; so is the line's centre.

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "../support/BotsTestGame.h"
-#include "../support/HeadlessGame.h"
+#include "support/BotsTestGame.h"
+#include "support/HeadlessGame.h"
 #include "app/GameStateManager.h"
 #include "data/GameDataLoader.h"
 #include "data/PropertyValues.h"

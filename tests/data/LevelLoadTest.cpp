@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
-#include "../support/BotsTestGame.h"
-#include "../support/HeadlessGame.h"
+#include "support/BotsTestGame.h"
+#include "support/HeadlessGame.h"
 #include "app/GameStateManager.h"
 #include "graphics/GameGraphics.h"
 #include "graphics/TextureManager.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "../support/BotsTestGame.h"
+#include "support/BotsTestGame.h"
 #include "game/HelperBot.h"
 #include "game/Projectile.h"
 #include "game/RandomFloatingBot.h"

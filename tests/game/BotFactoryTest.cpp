@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "../support/BotsTestGame.h"
+#include "support/BotsTestGame.h"
 #include "game/BotRecycler.h"
 #include "game/HelperBot.h"
 #include "game/Projectile.h"

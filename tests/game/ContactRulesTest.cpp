@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "../support/BotsTestGame.h"
+#include "support/BotsTestGame.h"
 #include "app/GameStateManager.h"
 #include "game/HelperBot.h"
 #include "game/Projectile.h"

@@ -196,6 +196,7 @@ TEST_F(RendererTest, WorldUnderGUIUnderTextUnderAimLine) {
   const std::wstring text = L"MMM";
   scene.game().getText()->addText(&text, 0, 0, 30, 16);
   // The aiming line crosses the GUI image on row 20, below the text.
+  scene.game().getStateManager()->setCurrentState(GS_GAME_IN_PROGRESS);
   SpriteProperties& player = scene.game().getStateManager()->getSpriteManager()->getPlayer().getProperties();
   player.y = 15.0f;
   player.collisionWidth = 10.0f;
@@ -218,8 +219,11 @@ TEST_F(RendererTest, AimLineRunsFromOneToFourAndAHalfWidthsTowardsTheCursor) {
   player.collisionHeight = 10.0f;
   viewport().setViewportX(10);
   viewport().setViewportY(20);
-  // Centre on screen (35, 30); the line covers x from 45 to 80 on row 30.
+  // Centre on screen (35, 30); the line covers x from 45 to 80 on row 30, over a level on screen only.
   scene.setMouse(190, 30);
+  scene.renderFrame();
+  EXPECT_EQ(scene.pixel(60, 30), BACKGROUND);  // the main menu
+  scene.game().getStateManager()->setCurrentState(GS_PAUSED);
   scene.renderFrame();
   const uint32_t blended = 0xFF000000u | (176u << 16) | (53u << 8) | 53u;
   for (int x = 46; x <= 79; x += 3) EXPECT_TRUE(near(scene.pixel(x, 30), blended, 3)) << x;
