@@ -18,6 +18,7 @@ void renderFrame(benchmark::State& state) {
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   setenv("SDL_RENDER_DRIVER", "software", 0);
   RenderTestGame scene(1024, 768);
+  HitPointDisplay hitPoints;
   Game& game = scene.game();
   SdlGraphics& graphics = scene.graphics();
   const uint32_t tile = graphics.getWorldTextureManager()->loadTexture(scene.writeImage("tile.png", 32, 32, 0xFF337744));
@@ -26,7 +27,7 @@ void renderFrame(benchmark::State& state) {
   VexmoorTextGenerator& hud = *generator;
   hud.initText(game);
   game.getText()->setTextGenerator(std::move(generator));
-  HitPointDisplay::init(game);
+  hitPoints.init(game);
   game.getStateManager()->setCurrentState(GS_GAME_IN_PROGRESS);
   SpriteProperties& player = game.getStateManager()->getSpriteManager()->getPlayer().getProperties();
   player.collisionWidth = 32.0f;
@@ -42,7 +43,7 @@ void renderFrame(benchmark::State& state) {
     for (int i = 0; i < 1000; ++i) world.addRenderItem(tile, (i % 32) * 32 - 8, (i / 32) * 24 - 8, 0, 255, 32, 32);
     for (int i = 0; i < 100; ++i) gui.addRenderItem(button, (i % 10) * 100, (i / 10) * 70, 0, 200, 64, 24);
     hud.updateText(game);
-    HitPointDisplay::update(game);
+    hitPoints.update(game);
     graphics.renderGame(game);
   }
 }

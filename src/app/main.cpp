@@ -20,6 +20,7 @@ int main(int, char**) {
   VexmoorDataLoader dataLoader;
   VexmoorButtonEventHandler buttonHandler;
   VexmoorKeyEventHandler keyHandler;
+  HitPointDisplay hitPoints;
   auto game = std::make_unique<Game>();
   dataLoader.setWindowArguments(WindowArguments{});
   game->setDataLoader(&dataLoader);
@@ -29,8 +30,8 @@ int main(int, char**) {
   game->getGUI()->registerButtonEventHandler(&buttonHandler);
   game->getInput()->registerKeyHandler(&keyHandler);
   game->initAudio(L"music/Music.xwb", L"music/Music.xsb", L"music/SoundEffects.xwb", L"music/SoundEffects.xsb");
-  game->setInitCallback(HitPointDisplay::init);
-  game->setFrameCallback(HitPointDisplay::update);
+  game->setInitCallback([&hitPoints](Game& playing) { hitPoints.init(playing); });
+  game->setFrameCallback([&hitPoints](Game& playing) { hitPoints.update(playing); });
   game->runGameLoop();
   game->releaseServices();
   game.reset();

@@ -31,4 +31,17 @@ std::string toUtf8(const std::wstring& text) {
   return utf8;
 }
 
+void appendNumber(std::wstring& text, int64_t number) {
+  // Digits are worked out from the unsigned magnitude so the most negative value is safe too.
+  uint64_t magnitude = number < 0 ? 0 - static_cast<uint64_t>(number) : static_cast<uint64_t>(number);
+  if (number < 0) text.push_back(L'-');
+  wchar_t digits[20];
+  int count = 0;
+  do {
+    digits[count++] = static_cast<wchar_t>(L'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  while (count > 0) text.push_back(digits[--count]);
+}
+
 }  // namespace WideText

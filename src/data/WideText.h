@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // Conversions between the game's wide strings (one character per byte of the data files) and
@@ -11,4 +12,6 @@ std::wstring widen(const std::string& bytes);
 std::string narrow(const std::wstring& text);
 // Characters 0..255 read as Latin-1 and written as UTF-8, for window titles and fonts.
 std::string toUtf8(const std::wstring& text);
+// Appends the number in decimal; once the text has the capacity, nothing is allocated.
+void appendNumber(std::wstring& text, int64_t number);
 }  // namespace WideText

@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "app/GameStateManager.h"
+#include "data/WideText.h"
 #include "game/BotFactory.h"
 #include "graphics/GameGraphics.h"
 #include "sprites/SpriteManager.h"
@@ -21,10 +22,18 @@ void VexmoorTextGenerator::initText(Game& game) {
 void VexmoorTextGenerator::updateText(Game& game) {
   botsText.clear();
   ammoText.clear();
-  if (game.getStateManager()->getCurrentState() != GS_GAME_IN_PROGRESS) return;
-  botsText = L"Bots: " + std::to_wstring(getBotFactory(game).helperPoolSize());
-  const SpriteProperties& player = game.getStateManager()->getSpriteManager()->getPlayer().getProperties();
-  ammoText = L"Ammo: " + std::to_wstring(player.ammoInClip) + L"/" + std::to_wstring(player.ammoReserve);
+  GameStateManager& states = *game.getStateManager();
+  // The sprite readout belongs to the level on screen; it must not linger over the menus.
+  if (!states.isLevelLoaded()) setNamedTextContent(game, SpriteManager::MOUSE_TEXT_NAME, botsText);
+  if (states.getCurrentState() != GS_GAME_IN_PROGRESS) return;
+  // Built in place: the strings keep their capacity, so a frame allocates nothing.
+  botsText += L"Bots: ";
+  WideText::appendNumber(botsText, static_cast<int64_t>(getBotFactory(game).helperPoolSize()));
+  const SpriteProperties& player = states.getSpriteManager()->getPlayer().getProperties();
+  ammoText += L"Ammo: ";
+  WideText::appendNumber(ammoText, player.ammoInClip);
+  ammoText += L'/';
+  WideText::appendNumber(ammoText, player.ammoReserve);
 }
 
 void VexmoorTextGenerator::advanceTextLines(Game&, const std::wstring&, float) {

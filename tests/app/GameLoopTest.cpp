@@ -53,7 +53,8 @@ TEST_F(GameLoopTest, TheLoopHoldsTheFrameRateWithOneSleepPerFrame) {
 }
 
 TEST_F(GameLoopTest, HitPointsShowOnlyWhileTheLevelRuns) {
-  HitPointDisplay::init(game);
+  HitPointDisplay hitPoints;
+  hitPoints.init(game);
   TextGenerator& generator = *game.getText()->getTextGenerator();
   const auto entry = static_cast<size_t>(generator.getNamedTextEntry(L"playerHP"));
   EXPECT_EQ(game.getText()->getTextEntry(entry).x, 23);
@@ -61,11 +62,11 @@ TEST_F(GameLoopTest, HitPointsShowOnlyWhileTheLevelRuns) {
 
   game.getStateManager()->getSpriteManager()->getPlayer().getProperties().hitPoints = -12;
   game.getStateManager()->setCurrentState(GS_PAUSED);
-  HitPointDisplay::update(game);
+  hitPoints.update(game);
   EXPECT_EQ(generator.getNamedText(L"playerHP"), L"");
 
   game.getStateManager()->setCurrentState(GS_GAME_IN_PROGRESS);
-  HitPointDisplay::update(game);
+  hitPoints.update(game);
   EXPECT_EQ(generator.getNamedText(L"playerHP"), L"HP: -12");
   EXPECT_TRUE(game.getText()->getTextEntry(entry).largeFont);
   EXPECT_EQ(game.getText()->getTextEntry(entry).blue, 254);

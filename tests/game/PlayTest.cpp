@@ -54,7 +54,7 @@ class ShippedGamePlay : public testing::Test {
     game.getGUI()->registerButtonEventHandler(&buttonHandler);
     game.getInput()->registerKeyHandler(&keyHandler);
     game.initAudio(L"music/Music.xwb", L"music/Music.xsb", L"music/SoundEffects.xwb", L"music/SoundEffects.xsb");
-    game.setInitCallback(HitPointDisplay::init);
+    game.setInitCallback([this](Game& playing) { hitPoints.init(playing); });
     game.setFrameCallback([this](Game& playing) { endOfFrame(playing); });
   }
 
@@ -108,7 +108,7 @@ class ShippedGamePlay : public testing::Test {
     headless.input->mouse = step.mouse;
   }
   void endOfFrame(Game& game) {
-    HitPointDisplay::update(game);
+    hitPoints.update(game);
     if (++framesInStep < script[stepIndex].frames) return;
     if (script[stepIndex].check) script[stepIndex].check(game);
     framesInStep = 0;
@@ -123,6 +123,7 @@ class ShippedGamePlay : public testing::Test {
   // The handlers outlive the game that refers to them.
   VexmoorButtonEventHandler buttonHandler;
   VexmoorKeyEventHandler keyHandler;
+  HitPointDisplay hitPoints;
   HeadlessGame headless{1024, 768};
   size_t stepIndex = 0;
   int framesInStep = 0;

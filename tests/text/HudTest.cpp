@@ -21,7 +21,7 @@ class HudTest : public ::testing::Test {
     generator = owned.get();
     generator->initText(game());
     game().getText()->setTextGenerator(std::move(owned));
-    HitPointDisplay::init(game());
+    hitPoints.init(game());
     SpriteProperties& player = game().getStateManager()->getSpriteManager()->getPlayer().getProperties();
     player.ammoInClip = 12;
     player.ammoReserve = 90;
@@ -32,7 +32,7 @@ class HudTest : public ::testing::Test {
   void frame(GameState state) {
     game().getStateManager()->setCurrentState(state);
     generator->updateText(game());
-    HitPointDisplay::update(game());
+    hitPoints.update(game());
     scene.renderFrame();
   }
   // Any pixel of the rectangle within the tolerance of the colour in every channel?
@@ -55,6 +55,7 @@ class HudTest : public ::testing::Test {
   }
 
   RenderTestGame scene;
+  HitPointDisplay hitPoints;
   VexmoorTextGenerator* generator = nullptr;  // owned by the game text
 };
 
@@ -85,6 +86,18 @@ TEST_F(HudTest, HitPointsFadeToNothingOutsidePlay) {
   for (int i = 0; i < 128; ++i) frame(GS_PAUSED);
   EXPECT_EQ(hpEntry().alpha, 0);
   EXPECT_FALSE(anyPixelNear(23, 23, 120, 30, HP_COLOR, 2));
+}
+
+TEST_F(HudTest, TheSpriteReadoutStaysWithTheLevelOnScreen) {
+  const std::wstring& name = SpriteManager::MOUSE_TEXT_NAME;
+  game().getStateManager()->setCurrentState(GS_GAME_IN_PROGRESS);
+  game().getStateManager()->getSpriteManager()->calcMouse(game());
+  const std::wstring readout = generator->getNamedText(name);
+  EXPECT_FALSE(readout.empty());
+  frame(GS_PAUSED);  // the frozen level is still on screen
+  EXPECT_EQ(generator->getNamedText(name), readout);
+  frame(GS_MAIN_MENU);
+  EXPECT_EQ(generator->getNamedText(name), L"");
 }
 
 }  // namespace
