@@ -3,8 +3,11 @@
 #include <cstdint>
 #include <string>
 
+#include "gui/OverlayImage.h"
+
 class ButtonEventHandler;
 class Game;
+class RenderList;
 
 // A clickable image on a GUI screen. It shows its mouse-over image while the mouse is inside its
 // rectangle and hands its command to the button handler when clicked.
@@ -17,28 +20,24 @@ class Button {
   // Client-area pixels; both edges of the rectangle count as inside.
   void updateMouseOver(int32_t mouseX, int32_t mouseY);
   void fireEvent(Game& game);
+  // The mouse-over image while the mouse is inside, the normal one otherwise.
+  void addRenderItemToRenderList(RenderList& list) const;
 
-  uint32_t getNormalTextureId() const { return normalTextureId; }
+  uint32_t getNormalTextureId() const { return image.imageId; }
   uint32_t getMouseOverTextureId() const { return mouseOverTextureId; }
-  int32_t getX() const { return x; }
-  int32_t getY() const { return y; }
-  int32_t getZ() const { return z; }
-  int32_t getAlpha() const { return alpha; }
-  int32_t getWidth() const { return width; }
-  int32_t getHeight() const { return height; }
+  int32_t getX() const { return image.x; }
+  int32_t getY() const { return image.y; }
+  int32_t getZ() const { return image.z; }
+  int32_t getAlpha() const { return image.alpha; }
+  int32_t getWidth() const { return image.width; }
+  int32_t getHeight() const { return image.height; }
   bool isMouseOver() const { return mouseOver; }
   const std::wstring& getCommand() const { return command; }
   ButtonEventHandler* getEventHandler() const { return eventHandler; }
 
  private:
-  uint32_t normalTextureId = 0;
+  OverlayImage image;  // the normal image and where the button is
   uint32_t mouseOverTextureId = 0;
-  int32_t x = 0;
-  int32_t y = 0;
-  int32_t z = 0;
-  int32_t alpha = 0;
-  int32_t width = 0;
-  int32_t height = 0;
   bool mouseOver = false;
   std::wstring command;
   ButtonEventHandler* eventHandler = nullptr;

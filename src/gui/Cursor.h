@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "gui/OverlayImage.h"
+
 class RenderList;
 
 // The game's own mouse cursor, drawn centred on the polled mouse position.
@@ -12,24 +14,18 @@ class Cursor {
   void initCursor(std::vector<uint32_t> imageIds, uint32_t activeCursorId, int32_t x, int32_t y,
                   int32_t z, int32_t alpha, int32_t width, int32_t height);
   void addRenderItemToRenderList(RenderList& list) const;
-  int32_t getX() const { return x; }
-  int32_t getY() const { return y; }
-  void setX(int32_t value) { x = value; }
-  void setY(int32_t value) { y = value; }
+  int32_t getX() const { return image.x; }
+  int32_t getY() const { return image.y; }
+  void setX(int32_t value) { image.x = value; }
+  void setY(int32_t value) { image.y = value; }
   const std::vector<uint32_t>& getImageIds() const { return imageIds; }
-  uint32_t getActiveCursorId() const { return activeCursorId; }
-  int32_t getZ() const { return z; }
-  int32_t getAlpha() const { return alpha; }
-  int32_t getWidth() const { return width; }
-  int32_t getHeight() const { return height; }
+  uint32_t getActiveCursorId() const { return image.imageId; }
+  int32_t getZ() const { return image.z; }
+  int32_t getAlpha() const { return image.alpha; }
+  int32_t getWidth() const { return image.width; }
+  int32_t getHeight() const { return image.height; }
 
  private:
   std::vector<uint32_t> imageIds;
-  uint32_t activeCursorId = 0;
-  int32_t x = 0;
-  int32_t y = 0;
-  int32_t z = 0;
-  int32_t alpha = 0;
-  int32_t width = 0;
-  int32_t height = 0;
+  OverlayImage image;  // the active image, at the pointer
 };

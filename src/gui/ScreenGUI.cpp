@@ -35,9 +35,5 @@ void ScreenGUI::addRenderItemsToRenderList(RenderList& list) const {
   for (const OverlayImage* image : overlayImages) {
     list.addRenderItem(image->imageId, image->x, image->y, image->z, image->alpha, image->width, image->height);
   }
-  for (const auto& button : buttons) {
-    const uint32_t textureId = button->isMouseOver() ? button->getMouseOverTextureId() : button->getNormalTextureId();
-    list.addRenderItem(textureId, button->getX(), button->getY(), button->getZ(), button->getAlpha(),
-                       button->getWidth(), button->getHeight());
-  }
+  for (const auto& button : buttons) button->addRenderItemToRenderList(list);
 }
