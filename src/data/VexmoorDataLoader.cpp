@@ -19,6 +19,7 @@
 #include "data/WideText.h"
 #include "graphics/SdlGraphics.h"
 #include "graphics/TextureManager.h"
+#include "graphics/WStringTable.h"
 #include "gui/GameGUI.h"
 #include "platform/SdlInput.h"
 #include "platform/SdlOS.h"
@@ -328,26 +329,27 @@ void VexmoorDataLoader::loadTiledLayer(Game& game, std::wstring fileName) {
   auto layer = std::make_unique<TiledLayer>(columns, rows, tileWidth, tileHeight, integer(properties, L"Z_LAYER"), true);
   std::vector<uint32_t> grid;
   readGrid(grid, text(properties, L"TILE_GRID_FILE"));
-  const std::vector<uint32_t> collidableIds =
+  const std::vector<Tile> tileOfValue =
       loadTileTextures(game, text(properties, L"TILE_TEXTURES_FILE"), text(properties, L"COLLIDABLE_TILES_FILE"));
-  // A short grid stops here; the layer treats the tiles it lacks as empty and passable.
+  // A short grid stops here; the layer treats the tiles it lacks as empty and passable. A value
+  // that names no tile image draws nothing and is passable.
   const size_t tiles = std::min(grid.size(), static_cast<size_t>(std::max(columns, 0)) * static_cast<size_t>(std::max(rows, 0)));
-  for (size_t i = 0; i < tiles; ++i) {
-    const bool collidable = std::find(collidableIds.begin(), collidableIds.end(), grid[i]) != collidableIds.end();
-    layer->addTile(Tile{grid[i], collidable});
-  }
+  for (size_t i = 0; i < tiles; ++i) layer->addTile(grid[i] < tileOfValue.size() ? tileOfValue[grid[i]] : Tile{});
   world.addWorldLayer(std::move(layer));
   loadFogOfWar(game, columns, rows, text(properties, L"FOG_OF_WAR_IMAGE_PATH"));
 }
 
-std::vector<uint32_t> VexmoorDataLoader::loadTileTextures(Game& game, std::wstring textureFileName,
-                                                          std::wstring collidableFileName) {
+std::vector<Tile> VexmoorDataLoader::loadTileTextures(Game& game, std::wstring textureFileName,
+                                                      std::wstring collidableFileName) {
   PropertyMap textures;
   readProperties(textures, textureFileName);
   PropertyMap collidables;
   readProperties(collidables, collidableFileName);
   TextureManager& manager = *game.getGraphics()->getWorldTextureManager();
-  std::vector<uint32_t> collidableIds;
+  // A grid value counts the distinct images in key order, as the manager's ids do when every image
+  // loads; an image that fails keeps its value, so the tiles after it still show their own images.
+  WStringTable values;
+  std::vector<Tile> tileOfValue;
   // Side by side in key order; a collidable file that ends early leaves the rest passable.
   auto collidable = skipBlank(collidables.cbegin(), collidables);
   for (auto texture = skipBlank(textures.cbegin(), textures); texture != textures.end();
@@ -355,10 +357,12 @@ std::vector<uint32_t> VexmoorDataLoader::loadTileTextures(Game& game, std::wstri
     const bool marked = collidable != collidables.end() && collidable->second == COLLIDABLE;
     if (collidable != collidables.end()) collidable = skipBlank(std::next(collidable), collidables);
     if (texture->second.empty()) continue;
-    const uint32_t id = manager.loadTexture(texture->second);
-    if (marked) collidableIds.push_back(id);
+    const uint32_t value = values.putStringInTable(texture->second);
+    if (value == tileOfValue.size()) tileOfValue.push_back(Tile{manager.loadTexture(texture->second), false});
+    // A wall stays a wall even when its image is missing.
+    tileOfValue[value].collidable = tileOfValue[value].collidable || marked;
   }
-  return collidableIds;
+  return tileOfValue;
 }
 
 void VexmoorDataLoader::loadFogOfWar(Game& game, int32_t numColumns, int32_t numRows, std::wstring imagePath) {

@@ -7,6 +7,7 @@
 
 #include "data/GameDataLoader.h"
 #include "platform/WindowArguments.h"
+#include "world/Tile.h"
 #include "sprites/AnimatedSpriteType.h"
 
 class GameGraphics;
@@ -29,8 +30,9 @@ class VexmoorDataLoader : public GameDataLoader {
 
   // The steps of a level load, in the order loadWorld takes them.
   void loadTiledLayer(Game& game, std::wstring fileName);
-  // Registers the tile images in key order and returns the ids of the collidable ones.
-  std::vector<uint32_t> loadTileTextures(Game& game, std::wstring textureFileName, std::wstring collidableFileName);
+  // Registers the tile images in key order. Returns, for each grid value, the tile it stands for:
+  // its texture id and whether it is a wall.
+  std::vector<Tile> loadTileTextures(Game& game, std::wstring textureFileName, std::wstring collidableFileName);
   void loadFogOfWar(Game& game, int32_t numColumns, int32_t numRows, std::wstring imagePath);
   void loadPlayer(Game& game, std::wstring fileName);
   void loadBots(Game& game, std::wstring fileName);

@@ -109,6 +109,37 @@ TEST_F(LevelLoadTest, ACollidableFileWithFewerOrBlankKeysLeavesTheRestPassable) 
   EXPECT_FALSE(tiles().getTile(0, 2).collidable);
 }
 
+TEST_F(LevelLoadTest, AMissingTileImageLeavesEveryOtherTileItsImageAndWallsStayWalls) {
+  files["textures.txt"] = "1:textures/world/tiles/no_such_tile.png\n10:textures/world/tiles/heather.png\n"
+                          "2:textures/world/tiles/mud.png\n3:textures/world/tiles/heather.png";
+  files["collidable.txt"] = "1:TRUE\n10:FALSE\n2:FALSE\n3:TRUE";
+  testing::internal::CaptureStderr();
+  load();
+  const std::string errors = testing::internal::GetCapturedStderr();
+  EXPECT_NE(errors.find("no_such_tile.png"), std::string::npos);
+  EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1);
+  // Grid values 0, 1, 2 cycle along the first row: the missing image, heather, mud. Heather is
+  // named again under key 3, marked as a wall: the value it already has becomes a wall.
+  const std::vector<Tile> expected = {Tile{TextureManager::FAILED_LOAD, true},
+                                      Tile{idOf(L"textures/world/tiles/heather.png"), true},
+                                      Tile{idOf(L"textures/world/tiles/mud.png"), false}};
+  for (int32_t column = 0; column < 10; ++column) {
+    const Tile& tile = tiles().getTile(0, column);
+    EXPECT_EQ(tile.textureId, expected[column % 3].textureId) << column;
+    EXPECT_EQ(tile.collidable, expected[column % 3].collidable) << column;
+  }
+}
+
+TEST_F(LevelLoadTest, AGridValueThatNamesNoTileImageDrawsNothingAndIsPassable) {
+  files["grid.txt"] = "00,01,02,03,99";
+  load();
+  EXPECT_EQ(tiles().getTile(0, 2).textureId, idOf(L"textures/world/tiles/mud.png"));
+  for (int32_t column : {3, 4}) {
+    EXPECT_EQ(tiles().getTile(0, column).textureId, TextureManager::FAILED_LOAD);
+    EXPECT_FALSE(tiles().getTile(0, column).collidable);
+  }
+}
+
 TEST_F(LevelLoadTest, BotsArePlacedByWholeGroupsOfFourInOrder) {
   load();
   const auto& bots = state().getSpriteManager()->getBots();
