@@ -118,8 +118,7 @@ namespace {
 class GuiFile {
  public:
   explicit GuiFile(std::wstring name) : fileName(std::move(name)) {
-    // An empty name comes from a key already reported missing.
-    if (!fileName.empty()) GameDataLoader::loadProperties(properties, fileName);
+    GameDataLoader::loadProperties(properties, fileName);
     readable = !properties.empty();
   }
   // A path value; one line on stderr when a file that could be read lacks it.
@@ -289,13 +288,16 @@ const std::wstring IDLE_STATE = L"IDLE_STATE";
 const std::wstring COLLIDABLE = L"TRUE";
 constexpr size_t PLACEMENT_SIZE = 4;  // kind, count, column, row
 
-// A file named by a key its file lacks has an empty name; that file has had its say already.
-void readProperties(PropertyMap& properties, const std::wstring& fileName) {
-  if (!fileName.empty()) GameDataLoader::loadProperties(properties, fileName);
-}
+constexpr int32_t MAX_LAYER_SIZE = 1024;  // tiles across or down, and pixels a tile
 
-void readGrid(std::vector<uint32_t>& values, const std::wstring& fileName) {
-  if (!fileName.empty()) GameDataLoader::loadIntegerGrid(values, fileName);
+// A layer's size as the file gives it, held to a size the game can build and step: a slip of the
+// keyboard in a level file must not make millions of tiles and fog cells.
+int32_t layerSize(PropertyMap& properties, const std::wstring& key, const std::wstring& fileName) {
+  const int32_t value = PropertyValues::integer(properties, key);
+  if (value <= MAX_LAYER_SIZE) return value;
+  std::cerr << WideText::narrow(fileName) << ": " << WideText::narrow(key) << " " << value << " is more than "
+            << MAX_LAYER_SIZE << "; using " << MAX_LAYER_SIZE << "\n";
+  return MAX_LAYER_SIZE;
 }
 
 // The next entry at or after it whose key is not empty: a blank line (a final line break, say)
@@ -309,7 +311,7 @@ PropertyMap::const_iterator skipBlank(PropertyMap::const_iterator entry, const P
 void VexmoorDataLoader::loadWorld(Game& game, std::wstring levelInitFileName) {
   game.getStateManager()->getPhysics().setContactRules(std::make_unique<VexmoorContactRules>());
   PropertyMap level;
-  readProperties(level, levelInitFileName);
+  loadProperties(level, levelInitFileName);
   loadTiledLayer(game, text(level, L"TILE_LAYER_PATH"));
   loadPlayer(game, text(level, L"PLAYER_PATH"));
   loadBots(game, text(level, L"DOG_BOT_LOCATIONS"));
@@ -318,17 +320,17 @@ void VexmoorDataLoader::loadWorld(Game& game, std::wstring levelInitFileName) {
 
 void VexmoorDataLoader::loadTiledLayer(Game& game, std::wstring fileName) {
   PropertyMap properties;
-  readProperties(properties, fileName);
-  const int32_t columns = integer(properties, L"NUM_COLUMNS");
-  const int32_t rows = integer(properties, L"NUM_ROWS");
-  const int32_t tileWidth = integer(properties, L"TILE_WIDTH");
-  const int32_t tileHeight = integer(properties, L"TILE_HEIGHT");
+  loadProperties(properties, fileName);
+  const int32_t columns = layerSize(properties, L"NUM_COLUMNS", fileName);
+  const int32_t rows = layerSize(properties, L"NUM_ROWS", fileName);
+  const int32_t tileWidth = layerSize(properties, L"TILE_WIDTH", fileName);
+  const int32_t tileHeight = layerSize(properties, L"TILE_HEIGHT", fileName);
   World& world = game.getStateManager()->getWorld();
   world.setWorldWidth(columns * tileWidth);
   world.setWorldHeight(rows * tileHeight);
   auto layer = std::make_unique<TiledLayer>(columns, rows, tileWidth, tileHeight, integer(properties, L"Z_LAYER"), true);
   std::vector<uint32_t> grid;
-  readGrid(grid, text(properties, L"TILE_GRID_FILE"));
+  loadIntegerGrid(grid, text(properties, L"TILE_GRID_FILE"));
   const std::vector<Tile> tileOfValue =
       loadTileTextures(game, text(properties, L"TILE_TEXTURES_FILE"), text(properties, L"COLLIDABLE_TILES_FILE"));
   // A short grid stops here; the layer treats the tiles it lacks as empty and passable. A value
@@ -342,9 +344,9 @@ void VexmoorDataLoader::loadTiledLayer(Game& game, std::wstring fileName) {
 std::vector<Tile> VexmoorDataLoader::loadTileTextures(Game& game, std::wstring textureFileName,
                                                       std::wstring collidableFileName) {
   PropertyMap textures;
-  readProperties(textures, textureFileName);
+  loadProperties(textures, textureFileName);
   PropertyMap collidables;
-  readProperties(collidables, collidableFileName);
+  loadProperties(collidables, collidableFileName);
   TextureManager& manager = *game.getGraphics()->getWorldTextureManager();
   // A grid value counts the distinct images in key order, as the manager's ids do when every image
   // loads; an image that fails keeps its value, so the tiles after it still show their own images.
@@ -381,7 +383,7 @@ void VexmoorDataLoader::loadFogOfWar(Game& game, int32_t numColumns, int32_t num
 
 void VexmoorDataLoader::loadPlayer(Game& game, std::wstring fileName) {
   PropertyMap properties;
-  readProperties(properties, fileName);
+  loadProperties(properties, fileName);
   // The player's look lives as long as the loader, which outlives every level.
   playerType = std::make_unique<AnimatedSpriteType>();
   const uint32_t imageId = loadImage(*game.getGraphics()->getWorldTextureManager(), text(properties, L"PLAYER_PATH"));
@@ -414,7 +416,7 @@ void VexmoorDataLoader::loadBots(Game& game, std::wstring fileName) {
   BotFactory& factory = getBotFactory(game);
   factory.buildAllTypesAndPools();
   std::vector<uint32_t> placements;
-  readGrid(placements, fileName);
+  loadIntegerGrid(placements, fileName);
   Physics& physics = game.getStateManager()->getPhysics();
   SpriteManager& sprites = *game.getStateManager()->getSpriteManager();
   // Whole groups only: a trailing partial group is ignored.
@@ -441,7 +443,7 @@ void VexmoorDataLoader::loadEvents(Game& game, std::wstring fileName) {
   SparseLayer& events = *layer;
   state.getWorld().addWorldLayer(std::move(layer));
   PropertyMap properties;
-  readProperties(properties, fileName);
+  loadProperties(properties, fileName);
   const uint32_t imageId = loadImage(*game.getGraphics()->getWorldTextureManager(), text(properties, L"BLUE_TILE_PATH"));
   TileEventScript& script = *state.getTileEvents();
   script.runScript(GameStateManager::getTileEventScriptName(state.getCurrentLevel()));

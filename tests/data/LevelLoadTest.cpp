@@ -140,6 +140,21 @@ TEST_F(LevelLoadTest, AGridValueThatNamesNoTileImageDrawsNothingAndIsPassable) {
   }
 }
 
+TEST_F(LevelLoadTest, AnOversizedLayerIsHeldToASizeTheGameCanBuild) {
+  files["layer.txt"] = "TILE_GRID_FILE:" + path("grid.txt") +
+                       "\nNUM_COLUMNS:600000\nNUM_ROWS:6\nTILE_WIDTH:32\nTILE_HEIGHT:32\nZ_LAYER:0\n"
+                       "TILE_TEXTURES_FILE:" + path("textures.txt") + "\nCOLLIDABLE_TILES_FILE:" + path("collidable.txt") +
+                       "\nFOG_OF_WAR_IMAGE_PATH:textures/world/fog.png";
+  testing::internal::CaptureStderr();
+  load();
+  const std::string errors = testing::internal::GetCapturedStderr();
+  EXPECT_NE(errors.find("layer.txt: NUM_COLUMNS 600000 is more than 1024; using 1024"), std::string::npos);
+  EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1);
+  EXPECT_EQ(tiles().getColumns(), 1024);
+  EXPECT_EQ(state().getWorld().getWorldWidth(), 1024 * 32);
+  EXPECT_EQ(state().getWorld().getFogColumns(), 1024 * 32 / 128);
+}
+
 TEST_F(LevelLoadTest, BotsArePlacedByWholeGroupsOfFourInOrder) {
   load();
   const auto& bots = state().getSpriteManager()->getBots();
