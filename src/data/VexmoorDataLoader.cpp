@@ -38,6 +38,20 @@ using PropertyValues::integer;
 using PropertyValues::real;
 using PropertyValues::text;
 
+namespace {
+constexpr int32_t DEFAULT_FONT_SIZE = 20;  // pixels
+constexpr int32_t MAX_FONT_SIZE = 200;     // pixels
+
+// The text font's height; a missing or unusable value falls back to the default with one line.
+int32_t textFontSize(PropertyMap& properties, const std::wstring& fileName) {
+  const int32_t size = PropertyValues::integer(properties, L"TEXT_FONT_SIZE");
+  if (size > 0 && size <= MAX_FONT_SIZE) return size;
+  std::cerr << WideText::narrow(fileName) << ": TEXT_FONT_SIZE must be 1 to " << MAX_FONT_SIZE << "; using "
+            << DEFAULT_FONT_SIZE << "\n";
+  return DEFAULT_FONT_SIZE;
+}
+}  // namespace
+
 bool VexmoorDataLoader::checkGameConfiguration(const std::wstring& initFileName) {
   const std::string path = WideText::narrow(initFileName);
   std::error_code error;
@@ -62,7 +76,7 @@ void VexmoorDataLoader::loadGame(Game& game, std::wstring initFileName) {
   const int32_t width = integer(properties, L"SCREEN_WIDTH");
   const int32_t height = integer(properties, L"SCREEN_HEIGHT");
   auto os = std::make_unique<SdlOS>(windowArguments, fullscreen, title, width, height, game);
-  const int32_t fontSize = integer(properties, L"TEXT_FONT_SIZE");
+  const int32_t fontSize = textFontSize(properties, initFileName);
 
   // Opened before the renderer starts, so its start-up messages are kept too.
   game.getText()->initDebugFile("DebugOutput.txt");

@@ -59,7 +59,9 @@ TTF_Font* openFont(const std::string& file, int32_t height) {
   TTF_Font* font = TTF_OpenFont(file.c_str(), height);
   if (!font) return nullptr;
   const int lineHeight = TTF_FontHeight(font);
-  if (lineHeight > height) TTF_SetFontSize(font, std::max(1, height * height / lineHeight));
+  if (lineHeight > height) {
+    TTF_SetFontSize(font, static_cast<int>(std::max<int64_t>(1, int64_t{height} * height / lineHeight)));
+  }
   return font;
 }
 }  // namespace

@@ -42,8 +42,9 @@ struct GameConfigurationTest : testing::Test {
     write("data/VexmoorGameInit.txt", configuration);
     testing::internal::CaptureStderr();
     loader.loadGame(game, L"data/VexmoorGameInit.txt");
-    testing::internal::GetCapturedStderr();
+    errors = testing::internal::GetCapturedStderr();
   }
+  std::string errors;
   SDL_Window* window() { return dynamic_cast<SdlOS&>(*game.getOS()).getWindowHandle(); }
 };
 
@@ -71,6 +72,17 @@ TEST_F(GameConfigurationTest, BuildsTheWindowViewportAndDebugOutputFromTheFile) 
   debug << std::ifstream("DebugOutput.txt").rdbuf();
   EXPECT_EQ(debug.str().find("left from an earlier run"), std::string::npos);
   EXPECT_NE(debug.str().find("SUCCEEDED"), std::string::npos);
+}
+
+TEST_F(GameConfigurationTest, AnUnusableFontSizeFallsBackToTheDefaultWithOneLine) {
+  for (const char* size : {"", "TEXT_FONT_SIZE:0\n", "TEXT_FONT_SIZE:100000\n"}) {
+    game.releaseServices();
+    loadGame(std::string("SCREEN_WIDTH:320\nSCREEN_HEIGHT:240\n") + size);
+    // The only other line is the chat file this scratch folder lacks.
+    EXPECT_EQ(errors, "data/VexmoorGameInit.txt: TEXT_FONT_SIZE must be 1 to 200; using 20\n"
+                      "data/levels/ZombieChat.txt: cannot be read; using empty values\n")
+        << size;
+  }
 }
 
 TEST_F(GameConfigurationTest, LevelsRegisterInTheOrderOneThreeTwo) {
