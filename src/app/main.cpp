@@ -1,8 +1,4 @@
 // The entry point: finds the content, builds the game from its data files, plays, cleans up.
-#include <SDL.h>
-
-#include <memory>
-
 #include "app/ContentFolder.h"
 #include "app/Game.h"
 #include "data/VexmoorDataLoader.h"
@@ -21,20 +17,18 @@ int main(int, char**) {
   VexmoorButtonEventHandler buttonHandler;
   VexmoorKeyEventHandler keyHandler;
   HitPointDisplay hitPoints;
-  auto game = std::make_unique<Game>();
+  // The game releases its audio and platform services, then its subsystems, when it goes.
+  Game game;
   dataLoader.setWindowArguments(WindowArguments{});
-  game->setDataLoader(&dataLoader);
-  dataLoader.loadGame(*game, L"data/VexmoorGameInit.txt");
-  dataLoader.loadLevelList(*game, L"data/levels/VexmoorGameLEVELSInit.txt");
-  dataLoader.loadGUI(*game, L"data/GUI/VexmoorGameGUIInit.txt");
-  game->getGUI()->registerButtonEventHandler(&buttonHandler);
-  game->getInput()->registerKeyHandler(&keyHandler);
-  game->initAudio(L"music/Music.xwb", L"music/Music.xsb", L"music/SoundEffects.xwb", L"music/SoundEffects.xsb");
-  game->setInitCallback([&hitPoints](Game& playing) { hitPoints.init(playing); });
-  game->setFrameCallback([&hitPoints](Game& playing) { hitPoints.update(playing); });
-  game->runGameLoop();
-  game->releaseServices();
-  game.reset();
-  SDL_Quit();
+  game.setDataLoader(&dataLoader);
+  dataLoader.loadGame(game, L"data/VexmoorGameInit.txt");
+  dataLoader.loadLevelList(game, L"data/levels/VexmoorGameLEVELSInit.txt");
+  dataLoader.loadGUI(game, L"data/GUI/VexmoorGameGUIInit.txt");
+  game.getGUI()->registerButtonEventHandler(&buttonHandler);
+  game.getInput()->registerKeyHandler(&keyHandler);
+  game.initAudio(L"music/Music.xwb", L"music/Music.xsb", L"music/SoundEffects.xwb", L"music/SoundEffects.xsb");
+  game.setInitCallback([&hitPoints](Game& playing) { hitPoints.init(playing); });
+  game.setFrameCallback([&hitPoints](Game& playing) { hitPoints.update(playing); });
+  game.runGameLoop();
   return 0;
 }
