@@ -20,9 +20,11 @@ AudioCueTable::AudioCueTable(const std::wstring& waveBankFolder, const std::wstr
   const bool folderReadable = std::filesystem::is_directory(folder, error);
   if (!folderReadable) std::cerr << folder << ": wave bank folder not found; its cues stay silent\n";
   for (const auto& [name, file] : cues) {
+    // A blank line (a final line break, say) names no cue.
+    if (name.empty()) continue;
     if (cueNames.size() == NO_CUE) break;  // the index space is 16 bits, NO_CUE excluded
     cueNames.push_back(WideText::narrow(name));
-    filePaths.push_back(folderReadable ? folder + "/" + WideText::narrow(file) : std::string());
+    filePaths.push_back(folderReadable && !file.empty() ? folder + "/" + WideText::narrow(file) : std::string());
   }
 }
 

@@ -292,18 +292,14 @@ sleep 0.3
 bounded xdotool keyup 3 Control_L
 until_screen 03-level-three atThirdStart || fail "the player is not at level 3's start ($thirdX, $thirdY) but near $playerX, $playerY"
 
-step="move right (D)"
-holdKey d 0.8
-until_screen 04-moved-right moved x + || fail "the player did not move right (still near $playerX, $playerY)"
-step="move left (A)"
-holdKey a 0.8
-until_screen 05-moved-left moved x - || fail "the player did not move left (still near $playerX, $playerY)"
-step="move down (S)"
-holdKey s 0.8
-until_screen 06-moved-down moved y + || fail "the player did not move down (still near $playerX, $playerY)"
-step="move up (W)"
-holdKey w 0.8
-until_screen 07-moved-up moved y - || fail "the player did not move up (still near $playerX, $playerY)"
+# key, screenshot number, axis, sign, direction
+for move in "d 04 x + right" "a 05 x - left" "s 06 y + down" "w 07 y - up"; do
+  read -r key number axis sign direction <<<"$move"
+  step="move $direction (${key^^})"
+  holdKey "$key" 0.8
+  until_screen "$number-moved-$direction" moved "$axis" "$sign" ||
+    fail "the player did not move $direction (still near $playerX, $playerY)"
+done
 
 step="shoot (left click)"
 shoot 08-before-shot
