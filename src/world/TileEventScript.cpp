@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -38,6 +39,26 @@ void openSafeLibraries(lua_State* state) {
   lua_pushnil(state);
   lua_setfield(state, -2, "dump");
   lua_pop(state, 1);
+}
+
+// The Lua allocator, held to MEMORY_LIMIT; `used` counts the bytes of the object's states.
+void* allocateWithinLimit(void* used, void* block, size_t oldSize, size_t newSize) {
+  size_t& inUse = *static_cast<size_t*>(used);
+  if (newSize == 0) {
+    inUse -= oldSize;
+    std::free(block);
+    return nullptr;
+  }
+  if (newSize > oldSize && inUse - oldSize + newSize > TileEventScript::MEMORY_LIMIT) return nullptr;
+  void* resized = std::realloc(block, newSize);
+  if (resized) inUse = inUse - oldSize + newSize;
+  return resized;
+}
+
+// Errors outside a protected call cannot be recovered from; say so before Lua aborts.
+int reportPanic(lua_State* state) {
+  std::cerr << "Lua: unrecoverable error: " << (lua_tostring(state, -1) ? lua_tostring(state, -1) : "?") << "\n";
+  return 0;
 }
 
 std::string errorText(lua_State* state) {
@@ -102,8 +123,10 @@ TileEventScript::TileEventScript()
     : luaState(newLuaState()), eventMarker(newMarker()), objectiveOverlay(std::make_unique<OverlayImage>()) {}
 
 TileEventScript::LuaStatePointer TileEventScript::newLuaState() {
-  LuaStatePointer state(luaL_newstate());
-  if (state) openSafeLibraries(state.get());
+  LuaStatePointer state(lua_newstate(allocateWithinLimit, &luaMemoryInUse));
+  if (!state) return state;
+  lua_atpanic(state.get(), reportPanic);
+  openSafeLibraries(state.get());
   return state;
 }
 

@@ -110,6 +110,7 @@ TEST_F(TileEventScriptTest, BrokenOrForbiddenScriptsFailSafely) {
       {"wrong_types.lua", "xCoors = {1, 'far'} yCoors = {1, 2} paths = {'a', 'b'}"},
       {"huge.lua", "xCoors = {1, 1e300} yCoors = {1, 2} paths = {'a', 'b'}"},
       {"path_not_text.lua", "xCoors = {1, 2} yCoors = {1, 2} paths = {'a', {}}"},
+      {"memory.lua", "hoard = {} for i = 1, 1e6 do hoard[i] = string.rep('x', 1e6) .. i end"},
   };
   for (const auto& [name, source] : broken) {
     SCOPED_TRACE(name);
@@ -125,6 +126,8 @@ TEST_F(TileEventScriptTest, BrokenOrForbiddenScriptsFailSafely) {
     EXPECT_EQ(script.getObjectivePath(), L"textures/gui/objective1.png");
   }
   EXPECT_FALSE(fs::exists(folder / "escaped"));
+  // The state that ran out of memory is still usable for the level's next event.
+  EXPECT_EQ(script.runScript(good), 3);
 }
 
 TEST_F(TileEventScriptTest, AMissingScriptCountsAsAFailedRun) {
